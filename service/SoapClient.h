@@ -1,0 +1,40 @@
+#pragma once
+#include "service/Itrazen.h"
+#include <QMutex>
+#include <QUrl>
+#include <memory>
+
+struct EnlaceSoap;
+
+/// The one service client of the process (`SoapClient1`): the address of the service
+/// description, the service and port names, the time-outs, and what was learned from
+/// the description (endpoint, SOAPActions), kept until the address is set again.
+/// Thread-safe; calls are made from background tasks, one at a time.
+class SoapClient {
+public:
+    static constexpr int TimeoutPorDefecto = 500000; // ms
+
+    SoapClient();
+    ~SoapClient();
+
+    /// Binds to a description address; forgets what the previous address taught.
+    void setDireccion(const QString &wsdl, const QString &servicio = QStringLiteral("Itrazenservice"),
+                      const QString &puerto = QStringLiteral("ItrazenPort"));
+    [[nodiscard]] QString direccion() const;
+
+    void setTimeouts(int conectarMs, int recibirMs);
+    [[nodiscard]] int timeoutConectar() const;
+    [[nodiscard]] int timeoutRecibir() const;
+
+    /// A fresh interface for calls made on the calling thread (it owns its own network
+    /// access); the description is fetched by the first call that needs it.
+    [[nodiscard]] std::unique_ptr<Itrazen> itrazen();
+
+private:
+    friend class ItrazenSoap;
+    mutable QMutex m_mutex;
+    QString m_wsdl, m_servicio, m_puerto;
+    int m_conectar = TimeoutPorDefecto;
+    int m_recibir = TimeoutPorDefecto;
+    std::shared_ptr<const EnlaceSoap> m_enlace; // null until learned
+};

@@ -1,0 +1,39 @@
+#pragma once
+#include "storage/ProductoGuardado.h"
+#include <QList>
+#include <memory>
+
+/// The saved product list: 2001 fixed records of which the first `Num` are in use,
+/// and its file "Pos_Prod.dat" (the records in use, one after the other, nothing else).
+class ProductosGuardados {
+public:
+    static constexpr int Capacidad = 2001;
+    static constexpr qsizetype TamRegistro = sizeof(TProductoGuardado);
+
+    ProductosGuardados();
+
+    /// Records in use (`NumProductosGuardados`).
+    [[nodiscard]] int num() const { return m_num; }
+    void setNum(int n);
+
+    [[nodiscard]] TProductoGuardado &registro(int i) { return m_registros[i]; }
+    [[nodiscard]] const TProductoGuardado &registro(int i) const { return m_registros[i]; }
+
+    /// Fills the next record and counts it; false (nothing written) when all 2001 are in use.
+    bool agregar(const DatosProductoGuardado &d);
+
+    /// Positions of the records in use whose filter equals `filtro` exactly, in order.
+    [[nodiscard]] QList<int> buscar(const QString &filtro) const;
+
+    /// Replaces the file with the records in use; a failure leaves the previous file intact.
+    /// Returns false on failure.
+    bool guardar(const QString &ruta) const;
+
+    /// Reads whole records from the file's start (at most 2001, an incomplete last one is
+    /// dropped) and makes them the records in use. A missing or unreadable file changes nothing.
+    bool cargar(const QString &ruta);
+
+private:
+    std::unique_ptr<TProductoGuardado[]> m_registros;
+    int m_num = 0;
+};
