@@ -1,17 +1,17 @@
-#include "storage/ProductosGuardados.h"
+#include "storage/ListaProductosGuardados.h"
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 
-ProductosGuardados::ProductosGuardados()
+ListaProductosGuardados::ListaProductosGuardados()
     : m_registros(new TProductoGuardado[Capacidad]())
 {
 }
 
-void ProductosGuardados::setNum(int n) { m_num = std::clamp(n, 0, Capacidad); }
+void ListaProductosGuardados::setNum(int n) { m_num = std::clamp(n, 0, Capacidad); }
 
-bool ProductosGuardados::agregar(const DatosProductoGuardado &d)
+bool ListaProductosGuardados::agregar(const DatosProductoGuardado &d)
 {
     if (m_num >= Capacidad)
         return false;
@@ -20,7 +20,7 @@ bool ProductosGuardados::agregar(const DatosProductoGuardado &d)
     return true;
 }
 
-QList<int> ProductosGuardados::buscar(const QString &filtro) const
+QList<int> ListaProductosGuardados::buscar(const QString &filtro) const
 {
     // Compare code units in place: the filter field is read only when its length matches.
     QList<int> r;
@@ -36,7 +36,7 @@ QList<int> ProductosGuardados::buscar(const QString &filtro) const
     return r;
 }
 
-bool ProductosGuardados::guardar(const QString &ruta) const
+bool ListaProductosGuardados::guardar(const QString &ruta) const
 {
     QSaveFile f(ruta);
     if (!f.open(QIODevice::WriteOnly))
@@ -49,7 +49,7 @@ bool ProductosGuardados::guardar(const QString &ruta) const
     return f.commit();
 }
 
-bool ProductosGuardados::cargar(const QString &ruta)
+bool ListaProductosGuardados::cargar(const QString &ruta)
 {
     QFile f(ruta);
     if (!f.exists() || !f.open(QIODevice::ReadOnly))

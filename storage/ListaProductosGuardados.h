@@ -5,12 +5,12 @@
 
 /// The saved product list: 2001 fixed records of which the first `Num` are in use,
 /// and its file "Pos_Prod.dat" (the records in use, one after the other, nothing else).
-class ProductosGuardados {
+class ListaProductosGuardados {
 public:
     static constexpr int Capacidad = 2001;
     static constexpr qsizetype TamRegistro = sizeof(TProductoGuardado);
 
-    ProductosGuardados();
+    ListaProductosGuardados();
 
     /// Records in use (`NumProductosGuardados`).
     [[nodiscard]] int num() const { return m_num; }

@@ -1,0 +1,148 @@
+#include "app/Ajustes.h"
+#include "app/Navegacion.h"
+#include "storage/ArchivoIni.h"
+#include "util/Archivos.h"
+#include "util/Numeros.h"
+#include "util/Textos.h"
+
+namespace {
+const QString ArchivoProductos = QStringLiteral("Pos_Prod.dat");
+}
+
+Ajustes::Ajustes(TTabbedForm &form)
+    : Controlador(form)
+{
+    connect(&c.DNS, &Control::editado, this, &Ajustes::DNSChange);
+    connect(&c.Guardar, &Control::pulsado, this, &Ajustes::GuardarClick);
+    connect(&c.Button2, &Control::pulsado, this, &Ajustes::Button2Click);
+}
+
+QString Ajustes::leer(const QString &clave, const QString &porDefecto) const
+{
+    return LeerConfig(e.ArchivoConfig, QLatin1StringView(Seccion), clave, porDefecto);
+}
+
+bool Ajustes::leerBool(const QString &clave, bool porDefecto) const
+{
+    return LeerConfigBool(e.ArchivoConfig, QLatin1StringView(Seccion), clave, porDefecto);
+}
+
+bool Ajustes::escribir(const QString &clave, const QString &valor)
+{
+    try {
+        EscribirConfig(e.ArchivoConfig, QLatin1StringView(Seccion), clave, valor);
+        return true;
+    } catch (const ErrorArchivo &err) {
+        if (!m_avisado)
+            f.MostrarMensaje(QStringLiteral("No se pudo guardar la configuración: ") + QString::fromStdString(err.what()));
+        m_avisado = true;
+        return false;
+    }
+}
+
+bool Ajustes::escribirBool(const QString &clave, bool valor)
+{
+    return escribir(clave, valor ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void Ajustes::CargarConfiguracion()
+{
+    c.URLWSDL.setText(leer(QStringLiteral("WSDL"), QStringLiteral("http://127.0.0.0:3269/WSTrazen.dll/wsdl/Itrazen")));
+    c.SwitchUser.setChecked(leerBool(QStringLiteral("UserPass"), true));
+    c.SwitchC.setChecked(leerBool(QStringLiteral("ImgCategoria"), true));
+    c.SwitchM.setChecked(leerBool(QStringLiteral("ImgMesa"), true));
+    c.SwitchP.setChecked(leerBool(QStringLiteral("ImgProducto"), true));
+    c.Fuente1.setText(leer(QStringLiteral("Fuente1"), QStringLiteral("12")));
+    c.Fuente2.setText(leer(QStringLiteral("Fuente2"), QStringLiteral("11")));
+    c.Columnas.setText(leer(QStringLiteral("Columnas"), QStringLiteral("3")));
+    c.ColumnasCat.setText(leer(QStringLiteral("ColumnasCat"), QStringLiteral("3")));
+    c.ColumnasPro.setText(leer(QStringLiteral("ColumnasPro"), QStringLiteral("3")));
+}
+
+void Ajustes::SetSettings()
+{
+    m_avisado = false;
+    e.FuenteCuadros = LeerEntero(c.Fuente1.text());
+    e.FuenteListados = LeerEntero(c.Fuente2.text());
+
+    const bool cat = c.SwitchC.checked();
+    for (TileList *l : {&c.ListaCat, &c.ListaSubCat}) {
+        l->setRows(cat ? 3 : 8);
+        l->setShowPictures(cat);
+    }
+    c.ListaMesa.setRows(c.SwitchM.checked() ? 4 : 9);
+    c.ListaMesa.setShowPictures(c.SwitchM.checked());
+    c.ListaPro.setRows(c.SwitchP.checked() ? 3 : 6);
+    c.ListaPro.setShowPictures(c.SwitchP.checked());
+
+    c.ListaMesa.setColumns(LeerEntero(c.Columnas.text()));
+    c.ListaCat.setColumns(LeerEntero(c.ColumnasCat.text()));
+    c.ListaSubCat.setColumns(LeerEntero(c.ColumnasCat.text()));
+    c.ListaPro.setColumns(LeerEntero(c.ColumnasPro.text()));
+
+    const int base = e.FuenteListados;
+    c.Lista.setFuentes(base + 7, base + 2, base + 5, base);
+
+    LoadProductos();
+
+    escribirBool(QStringLiteral("ImgCategoria"), c.SwitchC.checked());
+    escribirBool(QStringLiteral("ImgMesa"), c.SwitchM.checked());
+    escribirBool(QStringLiteral("ImgProducto"), c.SwitchP.checked());
+    escribir(QStringLiteral("Fuente1"), c.Fuente1.text());
+    escribir(QStringLiteral("Fuente2"), c.Fuente2.text());
+    escribir(QStringLiteral("Columnas"), c.Columnas.text());
+    escribir(QStringLiteral("ColumnasCat"), c.ColumnasCat.text());
+    escribir(QStringLiteral("ColumnasPro"), c.ColumnasPro.text());
+}
+
+void Ajustes::DNSChange()
+{
+    c.URLWSDL.setText(QStringLiteral("http://") + MinusculasAscii(c.DNS.text()) + QStringLiteral(":3269/WSTrazen.dll/wsdl/Itrazen"));
+}
+
+void Ajustes::OKBtnClick()
+{
+    f.navegacion().QuitarFondoTileList();
+    GuardarURLBtnClick();
+    f.ReIniciar();
+    e.setNumProductosGuardados(0);
+    SaveProductos();
+}
+
+void Ajustes::GuardarURLBtnClick()
+{
+    m_avisado = false;
+    escribir(QStringLiteral("WSDL"), c.URLWSDL.text());
+    escribirBool(QStringLiteral("UserPass"), c.SwitchUser.checked());
+    f.navegacion().CerrarSessionBtnClick();
+    c.iUser.enfocar(true);
+}
+
+void Ajustes::SaveProductos()
+{
+    if (e.ModoDemo)
+        return;
+    // A failure is not reported; the previous file stays whole.
+    e.ProductosGuardados.guardar(RutaDocumento(ArchivoProductos));
+}
+
+void Ajustes::LoadProductos()
+{
+    if (!e.ModoDemo)
+        e.ProductosGuardados.cargar(RutaDocumento(ArchivoProductos));
+    f.navegacion().Validar();
+}
+
+void Ajustes::GuardarClick()
+{
+    SaveProductos();
+    f.MostrarMensaje(QStringLiteral("Se han guardado ") + QString::number(e.NumProductosGuardados()) + QStringLiteral(" productos"));
+}
+
+void Ajustes::Button2Click()
+{
+    f.MostrarMensaje(QStringLiteral("Se han depurado ") + QString::number(e.NumProductosGuardados()) + QStringLiteral(" productos"));
+    e.setNumProductosGuardados(0);
+    SaveProductos();
+    f.navegacion().Validar();
+}

@@ -1,0 +1,196 @@
+#include "app/TTabbedForm.h"
+#include "app/Ajustes.h"
+#include "app/CentroNotificaciones.h"
+#include "app/Navegacion.h"
+#include "catalogue/Catalogo.h"
+#include "kitchen/Resumen.h"
+#include "kitchen/Surtido.h"
+#include "order/Modificadores.h"
+#include "order/Pedido.h"
+#include "session/DatosDemo.h"
+#include "session/Sesion.h"
+#include "tables/Comanda.h"
+#include "tables/ListaComandasCtl.h"
+#include "tables/Mesas.h"
+#include "util/Archivos.h"
+#include <QCoreApplication>
+
+namespace {
+const QString Marcador = QStringLiteral("http://127.0.0.0:3269/WSTrazen.dll/wsdl/Itrazen");
+}
+
+TTabbedForm::TTabbedForm(Plataforma plataforma, QObject *parent)
+    : QObject(parent), m_plataforma(std::move(plataforma))
+{
+    TimerWait.setInterval(500);
+    connect(&TimerWait, &QTimer::timeout, this, &TTabbedForm::TimerWaitTimer);
+    TimerSur.setInterval(60000);
+
+    m_navegacion = std::make_unique<Navegacion>(*this);
+    m_ajustes = std::make_unique<Ajustes>(*this);
+    m_sesion = std::make_unique<Sesion>(*this);
+    m_catalogo = std::make_unique<Catalogo>(*this);
+    m_pedido = std::make_unique<Pedido>(*this);
+    m_modificadores = std::make_unique<Modificadores>(*this);
+    m_mesas = std::make_unique<Mesas>(*this);
+    m_comanda = std::make_unique<Comanda>(*this);
+    m_comandas = std::make_unique<ListaComandasCtl>(*this);
+    m_surtido = std::make_unique<Surtido>(*this);
+    m_resumen = std::make_unique<Resumen>(*this);
+
+    FormCreate();
+}
+
+TTabbedForm::~TTabbedForm()
+{
+    // A running task hands steps to this window: let it finish before anything goes.
+    tareas.esperar();
+}
+
+QObject *TTabbedForm::navegacionObj() { return m_navegacion.get(); }
+QObject *TTabbedForm::ajustesObj() { return m_ajustes.get(); }
+QObject *TTabbedForm::sesionObj() { return m_sesion.get(); }
+QObject *TTabbedForm::catalogoObj() { return m_catalogo.get(); }
+QObject *TTabbedForm::pedidoObj() { return m_pedido.get(); }
+QObject *TTabbedForm::modificadoresObj() { return m_modificadores.get(); }
+QObject *TTabbedForm::mesasObj() { return m_mesas.get(); }
+QObject *TTabbedForm::comandaObj() { return m_comanda.get(); }
+QObject *TTabbedForm::comandasObj() { return m_comandas.get(); }
+QObject *TTabbedForm::surtidoObj() { return m_surtido.get(); }
+QObject *TTabbedForm::resumenObj() { return m_resumen.get(); }
+
+void TTabbedForm::setActiveTab(const QString &tab)
+{
+    if (m_activeTab != tab) {
+        m_activeTab = tab;
+        emit activeTabChanged();
+    }
+}
+
+bool TTabbedForm::tecladoVisible() const { return m_plataforma.tecladoVisible && m_plataforma.tecladoVisible(); }
+
+QDateTime TTabbedForm::ahora() const
+{
+    return m_plataforma.ahora ? m_plataforma.ahora() : QDateTime::currentDateTime();
+}
+
+void TTabbedForm::FormCreate()
+{
+    setActiveTab(QStringLiteral("TabURL"));
+    if (m_plataforma.servicio)
+        SoapClient1().setTimeouts(500000, 500000);
+    controles.LabelVer.setText(QStringLiteral("Build 2.0.182"));
+    navegacion().QuitarFondoTileList();
+    estado.Salida = false;
+    estado.IsLogged = false;
+    estado.ArchivoConfig = RutaDocumento(QStringLiteral("NVTrazen.ini"));
+    controles.TabItem1.setVisible(true);
+    controles.TabURL.setVisible(true);
+    controles.MenuBtn.setVisible(false);
+    controles.LabelInfo.setText({});
+    ReIniciar();
+    controles.TabControl1.setChecked(false); // the tab strip stays hidden
+    navegacion().CerrarSessionBtnClick();
+    controles.iUser.enfocar(true);
+    controles.MultiView1.setVisible(false);
+
+    ajustes().CargarConfiguracion();
+    const QString url = controles.URLWSDL.text();
+    if (!url.isEmpty() && url != Marcador) {
+        if (controles.SwitchUser.checked()) {
+            controles.iUser.setText(ajustes().leer(QStringLiteral("User"), {}));
+            controles.iPass.setText(ajustes().leer(QStringLiteral("Pass"), {}));
+        }
+    } else {
+        controles.iUser.setText(ajustes().leer(QStringLiteral("User"), QStringLiteral("Admin")));
+        controles.iPass.setText(ajustes().leer(QStringLiteral("Pass"), QStringLiteral("579")));
+        estado.ModoDemo = true;
+        controles.Btn2.setVisible(false);
+        estado.VersionServicio = 20100;
+        ReIniciar();
+    }
+    navegacion().Validar();
+    navegacion().CambiarFondo();
+    controles.VertScrollBox1.setValue(1200);
+}
+
+void TTabbedForm::ReIniciar()
+{
+    estado.MesasCargadas = false;
+    estado.CategoriasCargadas = false;
+    estado.UltimoFiltro.clear();
+    estado.ListaCategorias = {};
+    estado.ListaProductos = {};
+    estado.ListaProductosRestaurada = false;
+    estado.ListaSurtidoActual = {};
+    estado.ListaMesasActual = {};
+    estado.ListaComandasActual = {};
+    estado.PedidoActual = PedidoNuevo();
+    estado.setNumProductosGuardados(0);
+    for (TileList *l : {&controles.ListaPro, &controles.ListaCat, &controles.ListaSubCat, &controles.ListaMesa})
+        l->clear();
+    if (estado.ModoDemo) {
+        CargarDatosDemo(*this);
+        estado.MesasCargadas = true;
+        estado.CategoriasCargadas = true;
+    }
+}
+
+bool TTabbedForm::AccesoAModulo(int x) const
+{
+    return x >= 1 && estado.Modulos.size() >= x && estado.Modulos[x - 1] == u'T';
+}
+
+bool TTabbedForm::FormCloseQuery()
+{
+    if (estado.Salida)
+        return true;
+    if (m_activeTab != u"TabItem1" && controles.BackBtn.visible())
+        navegacion().BackBtn2Click();
+    return false;
+}
+
+void TTabbedForm::CerrarBtnClick()
+{
+    estado.ListaProductos = {};
+    estado.Salida = true;
+    emit salir();
+}
+
+void TTabbedForm::FormResize(int anchoVentana)
+{
+    const int ancho = anchoVentana / 3 - 5;
+    for (Control *b : {&controles.Btn1, &controles.Btn2, &controles.Btn3})
+        b->setWidth(ancho);
+}
+
+void TTabbedForm::CargarEspera(const QString &s)
+{
+    controles.AniIndicator1.setVisible(true);
+    controles.AniIndicator1.setEnabled(true);
+    controles.WaitLayout.setVisible(true);
+    controles.LabelWait.setText(s);
+    controles.ContentLayout.setOpacity(0.1);
+    controles.ContentLayout.setEnabled(false);
+    // Let the overlay paint before the long work starts.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    TimerWait.start();
+    controles.TimerWait.setEnabled(true);
+}
+
+void TTabbedForm::DesCargarEspera()
+{
+    controles.LabelWait.setText({});
+    controles.WaitLayout.setVisible(false);
+    controles.ContentLayout.setOpacity(1);
+    controles.ContentLayout.setEnabled(true);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    TimerWait.stop();
+    controles.TimerWait.setEnabled(false);
+}
+
+void TTabbedForm::TimerWaitTimer()
+{
+    // The indicator animates itself; the tick keeps it marked as moving.
+    controles.AniIndicator1.setValue(controles.AniIndicator1.value() + 1);
+}

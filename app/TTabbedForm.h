@@ -1,0 +1,147 @@
+#pragma once
+#include "app/ActivityDialog.h"
+#include "app/ClienteServicio.h"
+#include "app/Controles.h"
+#include "app/Dialogos.h"
+#include "app/Estado.h"
+#include "app/Tareas.h"
+#include <QDateTime>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+class CentroNotificaciones;
+class Navegacion;
+class Ajustes;
+class Sesion;
+class Catalogo;
+class Pedido;
+class Modificadores;
+class Mesas;
+class Comanda;
+class ListaComandasCtl;
+class Surtido;
+class Resumen;
+
+/// What the platform provides to the main window; tests put fakes in.
+struct Plataforma {
+    std::shared_ptr<ClienteServicio> servicio;          // SoapClient1
+    std::function<bool()> tecladoVisible;               // on-screen keyboard showing
+    std::function<QDateTime()> ahora;                   // the clock
+    std::shared_ptr<CentroNotificaciones> notificaciones1; // NotificationCenter1
+    std::shared_ptr<CentroNotificaciones> notificaciones2; // NotificationCenter2
+};
+
+/// The main window as a model: the whole application state, every named control, the
+/// busy overlay, dialogs and background tasks, and one controller per subsystem holding
+/// that subsystem's handlers. Creating it runs FormCreate.
+class TTabbedForm : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString caption READ caption CONSTANT)
+    Q_PROPERTY(QString activeTab READ activeTab NOTIFY activeTabChanged)
+    Q_PROPERTY(QObject *dialogos READ dialogosObj CONSTANT)
+    Q_PROPERTY(QObject *activity READ activityObj CONSTANT)
+    Q_PROPERTY(QObject *navegacion READ navegacionObj CONSTANT)
+    Q_PROPERTY(QObject *ajustes READ ajustesObj CONSTANT)
+    Q_PROPERTY(QObject *sesion READ sesionObj CONSTANT)
+    Q_PROPERTY(QObject *catalogo READ catalogoObj CONSTANT)
+    Q_PROPERTY(QObject *pedido READ pedidoObj CONSTANT)
+    Q_PROPERTY(QObject *modificadores READ modificadoresObj CONSTANT)
+    Q_PROPERTY(QObject *mesas READ mesasObj CONSTANT)
+    Q_PROPERTY(QObject *comanda READ comandaObj CONSTANT)
+    Q_PROPERTY(QObject *comandas READ comandasObj CONSTANT)
+    Q_PROPERTY(QObject *surtido READ surtidoObj CONSTANT)
+    Q_PROPERTY(QObject *resumen READ resumenObj CONSTANT)
+
+public:
+    static constexpr int AnchoVentana = 452;
+    static constexpr int AltoVentana = 775;
+
+    explicit TTabbedForm(Plataforma plataforma, QObject *parent = nullptr);
+    ~TTabbedForm() override;
+
+    Estado estado;
+    Controles controles;
+    ActivityDialog ActivityDialog1;
+    Dialogos dialogos;
+    Tareas tareas{ActivityDialog1};
+    QTimer TimerWait;
+    QTimer TimerSur;
+
+    [[nodiscard]] QString caption() const { return QStringLiteral("Trazen Móvil"); }
+    [[nodiscard]] QString activeTab() const { return m_activeTab; }
+    /// Makes a screen the active tab.
+    void setActiveTab(const QString &tab);
+    /// The named control, for the screens.
+    Q_INVOKABLE QObject *control(const QString &nombre) const { return controles.buscar(nombre); }
+
+    // The window's own handlers.
+    void FormCreate();
+    void ReIniciar();
+    [[nodiscard]] bool AccesoAModulo(int x) const;
+    /// A request to close the window: true when it may close.
+    Q_INVOKABLE bool FormCloseQuery();
+    Q_INVOKABLE void CerrarBtnClick();
+    Q_INVOKABLE void FormResize(int anchoVentana);
+
+    // Busy overlay and messages.
+    void CargarEspera(const QString &s);
+    void UpdateEspera(const QString &s) { CargarEspera(s); }
+    void DesCargarEspera();
+    void TimerWaitTimer();
+    void MostrarMensaje(const QString &s) { dialogos.MostrarMensaje(s); }
+
+    // Platform.
+    [[nodiscard]] ClienteServicio &SoapClient1() { return *m_plataforma.servicio; }
+    [[nodiscard]] bool tecladoVisible() const;
+    [[nodiscard]] QDateTime ahora() const;
+    [[nodiscard]] CentroNotificaciones *NotificationCenter1() const { return m_plataforma.notificaciones1.get(); }
+    [[nodiscard]] CentroNotificaciones *NotificationCenter2() const { return m_plataforma.notificaciones2.get(); }
+
+    // The subsystems' handlers.
+    [[nodiscard]] Navegacion &navegacion() { return *m_navegacion; }
+    [[nodiscard]] Ajustes &ajustes() { return *m_ajustes; }
+    [[nodiscard]] Sesion &sesion() { return *m_sesion; }
+    [[nodiscard]] Catalogo &catalogo() { return *m_catalogo; }
+    [[nodiscard]] Pedido &pedido() { return *m_pedido; }
+    [[nodiscard]] Modificadores &modificadores() { return *m_modificadores; }
+    [[nodiscard]] Mesas &mesas() { return *m_mesas; }
+    [[nodiscard]] Comanda &comanda() { return *m_comanda; }
+    [[nodiscard]] ListaComandasCtl &comandas() { return *m_comandas; }
+    [[nodiscard]] Surtido &surtido() { return *m_surtido; }
+    [[nodiscard]] Resumen &resumen() { return *m_resumen; }
+
+signals:
+    void activeTabChanged();
+    /// The user left through "Salir": the window must close now.
+    void salir();
+
+private:
+    QObject *dialogosObj() { return &dialogos; }
+    QObject *activityObj() { return &ActivityDialog1; }
+    QObject *navegacionObj();
+    QObject *ajustesObj();
+    QObject *sesionObj();
+    QObject *catalogoObj();
+    QObject *pedidoObj();
+    QObject *modificadoresObj();
+    QObject *mesasObj();
+    QObject *comandaObj();
+    QObject *comandasObj();
+    QObject *surtidoObj();
+    QObject *resumenObj();
+
+    Plataforma m_plataforma;
+    QString m_activeTab = QStringLiteral("TabItem1");
+    std::unique_ptr<Navegacion> m_navegacion;
+    std::unique_ptr<Ajustes> m_ajustes;
+    std::unique_ptr<Sesion> m_sesion;
+    std::unique_ptr<Catalogo> m_catalogo;
+    std::unique_ptr<Pedido> m_pedido;
+    std::unique_ptr<Modificadores> m_modificadores;
+    std::unique_ptr<Mesas> m_mesas;
+    std::unique_ptr<Comanda> m_comanda;
+    std::unique_ptr<ListaComandasCtl> m_comandas;
+    std::unique_ptr<Surtido> m_surtido;
+    std::unique_ptr<Resumen> m_resumen;
+};

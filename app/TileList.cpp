@@ -1,0 +1,299 @@
+#include "app/TileList.h"
+#include "app/AlmacenImagenes.h"
+#include "app/TilePagina.h"
+#include <QFile>
+#include <algorithm>
+
+TileList::TileList(const QString &name, bool scrolling, int spacing, QObject *parent)
+    : QAbstractListModel(parent), m_scrolling(scrolling), m_spacing(spacing), m_pagina(new TilePagina(*this))
+{
+    setObjectName(name);
+    m_pagina->setParent(this);
+}
+
+TileList::~TileList()
+{
+    for (Tile &t : m_tiles)
+        liberarImagen(t);
+}
+
+int TileList::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : count(); }
+
+QHash<int, QByteArray> TileList::roleNames() const
+{
+    return {{CaptionRole, "caption"},       {NotesRole, "notes"},
+            {PictureRole, "picture"},       {TagRole, "tag"},
+            {BadgeRole, "badge"},           {SelectableRole, "selectable"},
+            {SelectedRole, "selected"},     {ColSpanRole, "colSpan"},
+            {RowSpanRole, "rowSpan"},       {FillRole, "fill"},
+            {FillOpacityRole, "fillOpacity"}, {TextColorRole, "textColor"},
+            {FontSizeRole, "fontSize"},     {CaptionLinesRole, "captionLines"},
+            {CaptionExtraRole, "captionExtra"}, {ShowPictureRole, "showPicture"},
+            {BorderRole, "border"},         {MarginsRole, "margins"},
+            {IndexRole, "tileIndex"}};
+}
+
+QVariant TileList::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    const int i = index.row();
+    const Tile &t = m_tiles[i];
+    switch (role) {
+    case CaptionRole: return QString(t.caption).replace(u'\r', u'\n');
+    case NotesRole: return t.notes;
+    case PictureRole: return t.picture;
+    case TagRole: return t.tag;
+    case BadgeRole: return t.badge;
+    case SelectableRole: return t.selectable;
+    case SelectedRole: return i == m_selected;
+    case ColSpanRole: return std::min(t.colSpan, std::max(1, m_columns));
+    case RowSpanRole: return t.rowSpan;
+    case IndexRole: return i;
+    default: break;
+    }
+    // The look is decided by the list's drawing callback as the tile is drawn.
+    const AspectoTile a = aspecto(i);
+    switch (role) {
+    case FillRole: return a.relleno;
+    case FillOpacityRole: return a.opacidad;
+    case TextColorRole: return a.colorTexto;
+    case FontSizeRole: return a.tamFuente;
+    case CaptionLinesRole: return a.lineasTexto;
+    case CaptionExtraRole: return a.extraTexto;
+    case ShowPictureRole: return a.mostrarImagen && !t.picture.isEmpty();
+    case BorderRole: return a.borde;
+    case MarginsRole: return QVariantList{a.margenIzq, a.margenSup, a.margenDer, a.margenInf};
+    default: return {};
+    }
+}
+
+AspectoTile TileList::aspecto(int i) const
+{
+    AspectoTile a;
+    a.mostrarImagen = m_showPictures;
+    if (m_dibujo) {
+        try {
+            m_dibujo(*this, i, a);
+        } catch (...) {
+            // A failure while drawing leaves the tile with the look it had so far.
+        }
+    }
+    return a;
+}
+
+int TileList::pageSize() const
+{
+    return m_scrolling ? std::max(1, count()) : std::max(1, m_rows) * std::max(1, m_columns);
+}
+
+int TileList::pageCount() const { return std::max(1, (count() + pageSize() - 1) / pageSize()); }
+
+QAbstractItemModel *TileList::pageModel() const { return m_pagina; }
+
+void TileList::avisarCambio()
+{
+    if (m_lote > 0) {
+        m_pendiente = true;
+        return;
+    }
+    emit changed();
+}
+
+void TileList::setVisible(bool v)
+{
+    if (m_visible != v) {
+        m_visible = v;
+        avisarCambio();
+    }
+}
+
+void TileList::setTag(int t)
+{
+    if (m_tag != t) {
+        m_tag = t;
+        avisarCambio();
+    }
+}
+
+void TileList::setRows(int r)
+{
+    if (m_rows != r) {
+        m_rows = r;
+        m_page = std::min(m_page, pageCount() - 1);
+        m_pagina->reiniciar();
+        avisarCambio();
+    }
+}
+
+void TileList::setColumns(int c)
+{
+    if (m_columns != c) {
+        m_columns = c;
+        m_page = std::min(m_page, pageCount() - 1);
+        m_pagina->reiniciar();
+        avisarCambio();
+    }
+}
+
+void TileList::setPage(int p)
+{
+    p = std::clamp(p, 0, pageCount() - 1);
+    if (m_page != p) {
+        m_page = p;
+        m_pagina->reiniciar();
+        avisarCambio();
+    }
+}
+
+void TileList::setSelectedIndex(int i)
+{
+    if (i < -1 || i >= count())
+        i = -1;
+    if (m_selected == i)
+        return;
+    const int antes = m_selected;
+    m_selected = i;
+    for (int k : {antes, i})
+        if (k >= 0 && m_lote == 0) {
+            emit dataChanged(index(k), index(k), {SelectedRole});
+            m_pagina->cambio(k);
+        }
+    avisarCambio();
+}
+
+void TileList::setShowPictures(bool v)
+{
+    if (m_showPictures != v) {
+        m_showPictures = v;
+        if (m_lote == 0 && count() > 0) {
+            emit dataChanged(index(0), index(count() - 1));
+            m_pagina->reiniciar();
+        }
+        avisarCambio();
+    }
+}
+
+void TileList::setBackground(const QString &b)
+{
+    if (m_background != b) {
+        m_background = b;
+        avisarCambio();
+    }
+}
+
+void TileList::beginUpdate()
+{
+    if (m_lote++ == 0)
+        beginResetModel();
+}
+
+void TileList::endUpdate()
+{
+    if (m_lote == 0 || --m_lote > 0)
+        return;
+    m_page = std::min(m_page, pageCount() - 1);
+    endResetModel();
+    m_pagina->reiniciar();
+    m_pendiente = false;
+    emit changed();
+}
+
+void TileList::liberarImagen(Tile &t)
+{
+    if (t.picture.startsWith(u"image://tz/"))
+        AlmacenImagenes::instancia().liberar(t.picture.mid(11));
+    t.picture.clear();
+}
+
+void TileList::clear()
+{
+    const bool lote = m_lote > 0;
+    if (!lote)
+        beginResetModel();
+    for (Tile &t : m_tiles)
+        liberarImagen(t);
+    m_tiles.clear();
+    m_selected = -1;
+    m_page = 0;
+    if (!lote) {
+        endResetModel();
+        m_pagina->reiniciar();
+    }
+    avisarCambio();
+}
+
+int TileList::add(const Tile &t)
+{
+    const int i = count();
+    if (m_lote == 0)
+        beginInsertRows({}, i, i);
+    m_tiles.append(t);
+    if (m_lote == 0) {
+        endInsertRows();
+        m_pagina->reiniciar();
+    }
+    avisarCambio();
+    return i;
+}
+
+void TileList::cambiar(int i, const std::function<void(Tile &)> &f)
+{
+    if (i < 0 || i >= count())
+        return;
+    f(m_tiles[i]);
+    if (m_lote == 0) {
+        emit dataChanged(index(i), index(i));
+        m_pagina->cambio(i);
+    }
+}
+
+bool TileList::setPictureFromFile(int i, const QString &ruta)
+{
+    if (i < 0 || i >= count())
+        return false;
+    QFile f(ruta);
+    QByteArray bytes;
+    if (f.open(QIODevice::ReadOnly))
+        bytes = f.readAll();
+    cambiar(i, [&](Tile &t) {
+        liberarImagen(t);
+        if (!bytes.isEmpty())
+            t.picture = QStringLiteral("image://tz/") + AlmacenImagenes::instancia().guardar(bytes);
+    });
+    return !bytes.isEmpty();
+}
+
+void TileList::setPictureFromStore(int i, const QString &nombre)
+{
+    cambiar(i, [&](Tile &t) {
+        liberarImagen(t);
+        t.picture = QStringLiteral("store:") + nombre;
+    });
+}
+
+void TileList::hideHeaderFooter()
+{
+    if (m_header || m_footer) {
+        m_header = m_footer = false;
+        avisarCambio();
+    }
+}
+
+void TileList::reaplicarEstilo() { setPage(0); }
+
+void TileList::nextPage() { setPage(m_page + 1); }
+
+void TileList::priorPage() { setPage(m_page - 1); }
+
+void TileList::tocar(int i)
+{
+    if (i >= 0 && i < count() && m_visible)
+        emit tocado(i);
+}
+
+void TileList::detalle(int i)
+{
+    if (i >= 0 && i < count() && m_visible)
+        emit detallePedido(i);
+}

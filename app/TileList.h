@@ -1,0 +1,146 @@
+#pragma once
+#include "app/Tile.h"
+#include <QAbstractListModel>
+#include <functional>
+
+class TilePagina;
+
+/// A paged grid of tiles (every grid of the screens): pages of rows × columns, a
+/// selected tile, header and footer strips, and a drawing callback that decides each
+/// tile's look when the screen draws it. Lists that scroll instead of paging show all
+/// their tiles on one page.
+class TileList : public QAbstractListModel {
+    Q_OBJECT
+    Q_PROPERTY(QString name READ name CONSTANT)
+    Q_PROPERTY(bool visible READ visible WRITE setVisible NOTIFY changed)
+    Q_PROPERTY(int tag READ tag WRITE setTag NOTIFY changed)
+    Q_PROPERTY(int rows READ rows WRITE setRows NOTIFY changed)
+    Q_PROPERTY(int columns READ columns WRITE setColumns NOTIFY changed)
+    Q_PROPERTY(int page READ page WRITE setPage NOTIFY changed)
+    Q_PROPERTY(int pageCount READ pageCount NOTIFY changed)
+    Q_PROPERTY(int count READ count NOTIFY changed)
+    Q_PROPERTY(int selectedIndex READ selectedIndex WRITE setSelectedIndex NOTIFY changed)
+    Q_PROPERTY(bool showPictures READ showPictures WRITE setShowPictures NOTIFY changed)
+    Q_PROPERTY(bool scrolling READ scrolling CONSTANT)
+    Q_PROPERTY(bool headerVisible READ headerVisible NOTIFY changed)
+    Q_PROPERTY(bool footerVisible READ footerVisible NOTIFY changed)
+    Q_PROPERTY(int spacing READ spacing CONSTANT)
+    Q_PROPERTY(QString background READ background WRITE setBackground NOTIFY changed)
+    Q_PROPERTY(QAbstractItemModel *pageModel READ pageModel CONSTANT)
+
+public:
+    enum Rol {
+        CaptionRole = Qt::UserRole + 1,
+        NotesRole,
+        PictureRole,
+        TagRole,
+        BadgeRole,
+        SelectableRole,
+        SelectedRole,
+        ColSpanRole,
+        RowSpanRole,
+        FillRole,
+        FillOpacityRole,
+        TextColorRole,
+        FontSizeRole,
+        CaptionLinesRole,
+        CaptionExtraRole,
+        ShowPictureRole,
+        BorderRole,
+        MarginsRole,
+        IndexRole,
+    };
+
+    using Dibujo = std::function<void(const TileList &, int indice, AspectoTile &)>;
+
+    explicit TileList(const QString &name, bool scrolling = false, int spacing = 4, QObject *parent = nullptr);
+    ~TileList() override;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    [[nodiscard]] QString name() const { return objectName(); }
+    [[nodiscard]] bool visible() const { return m_visible; }
+    [[nodiscard]] int tag() const { return m_tag; }
+    [[nodiscard]] int rows() const { return m_rows; }
+    [[nodiscard]] int columns() const { return m_columns; }
+    [[nodiscard]] int page() const { return m_page; }
+    [[nodiscard]] int pageCount() const;
+    [[nodiscard]] int pageSize() const;
+    [[nodiscard]] int count() const { return int(m_tiles.size()); }
+    [[nodiscard]] int selectedIndex() const { return m_selected; }
+    [[nodiscard]] bool showPictures() const { return m_showPictures; }
+    [[nodiscard]] bool scrolling() const { return m_scrolling; }
+    [[nodiscard]] bool headerVisible() const { return m_header; }
+    [[nodiscard]] bool footerVisible() const { return m_footer; }
+    [[nodiscard]] int spacing() const { return m_spacing; }
+    [[nodiscard]] QString background() const { return m_background; }
+    [[nodiscard]] QAbstractItemModel *pageModel() const;
+
+    void setVisible(bool v);
+    void setTag(int t);
+    void setRows(int r);
+    void setColumns(int c);
+    void setPage(int p);
+    void setSelectedIndex(int i);
+    void setShowPictures(bool v);
+    void setBackground(const QString &b);
+    void setDibujo(Dibujo d) { m_dibujo = std::move(d); }
+
+    /// Batch updates: changes inside show up once, at the end.
+    void beginUpdate();
+    void endUpdate();
+
+    void clear();
+    /// Adds a tile and answers its position.
+    int add(const Tile &t = {});
+    [[nodiscard]] const Tile &tile(int i) const { return m_tiles[i]; }
+    /// Changes one tile (through a callback, so the screen is told once).
+    void cambiar(int i, const std::function<void(Tile &)> &f);
+    /// Loads a tile's picture from a file now; a missing or unreadable file leaves it without one.
+    bool setPictureFromFile(int i, const QString &ruta);
+    /// Shows a picture of a named store ("Mesa", "fondo2").
+    void setPictureFromStore(int i, const QString &nombre);
+
+    void hideHeaderFooter();
+    /// Re-applies the list's style: back to its plain look and first page.
+    void reaplicarEstilo();
+    Q_INVOKABLE void nextPage();
+    Q_INVOKABLE void priorPage();
+
+    /// The look of tile i as its drawing callback decides it now.
+    [[nodiscard]] AspectoTile aspecto(int i) const;
+
+    /// The user tapped tile i (position in the whole list).
+    Q_INVOKABLE void tocar(int i);
+    /// The user asked for the detail of tile i.
+    Q_INVOKABLE void detalle(int i);
+
+signals:
+    void changed();
+    void tocado(int indice);
+    void detallePedido(int indice);
+
+private:
+    void avisarCambio();
+    void liberarImagen(Tile &t);
+
+    bool m_visible = true;
+    int m_tag = 0;
+    int m_rows = 3;
+    int m_columns = 3;
+    int m_page = 0;
+    int m_selected = -1;
+    bool m_showPictures = true;
+    bool m_scrolling;
+    bool m_header = true;
+    bool m_footer = true;
+    int m_spacing;
+    QString m_background;
+    int m_lote = 0;
+    bool m_pendiente = false;
+    QList<Tile> m_tiles;
+    Dibujo m_dibujo;
+    TilePagina *m_pagina;
+};

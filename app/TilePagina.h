@@ -1,0 +1,24 @@
+#pragma once
+#include <QAbstractListModel>
+
+class TileList;
+
+/// The tiles of a tile list's current page, as a model for the screen's grid.
+class TilePagina : public QAbstractListModel {
+    Q_OBJECT
+public:
+    explicit TilePagina(TileList &lista);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    /// The page or the tiles changed: rebuild.
+    void reiniciar();
+    /// Tile i of the whole list changed.
+    void cambio(int i);
+
+private:
+    [[nodiscard]] int primero() const;
+    TileList &m_lista;
+};

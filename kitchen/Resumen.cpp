@@ -1,0 +1,4 @@
+#include "kitchen/Resumen.h"
+
+Resumen::Resumen(TTabbedForm &form) : Controlador(form) {}
+void Resumen::ResumenMesero() {}

@@ -1,0 +1,4 @@
+#include "kitchen/Surtido.h"
+
+Surtido::Surtido(TTabbedForm &form) : Controlador(form) {}
+void Surtido::Refresh() {}

@@ -1,0 +1,3 @@
+#include "order/Modificadores.h"
+
+Modificadores::Modificadores(TTabbedForm &form) : Controlador(form) {}
