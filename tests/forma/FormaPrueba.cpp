@@ -1,0 +1,49 @@
+#include "FormaPrueba.h"
+#include "app/Navegacion.h"
+#include "util/Archivos.h"
+#include "util/Regional.h"
+#include <QFile>
+#include <QTest>
+
+namespace {
+std::unique_ptr<TTabbedForm> crear(FormaPrueba &p, const QString &carpeta, const QString &ini)
+{
+    setRegional({QStringLiteral("."), QStringLiteral(","), QStringLiteral("$")});
+    setCarpetaDocumentos(carpeta);
+    if (!ini.isEmpty()) {
+        QFile f(carpeta + QStringLiteral("/NVTrazen.ini"));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(ini.toUtf8());
+    }
+    Plataforma pl;
+    pl.servicio = p.servicio;
+    pl.notificaciones1 = p.notif1;
+    pl.notificaciones2 = p.notif2;
+    pl.tecladoVisible = [&p] { return p.teclado; };
+    return std::make_unique<TTabbedForm>(pl);
+}
+} // namespace
+
+FormaPrueba::FormaPrueba(const QString &ini)
+    : forma(crear(*this, m_dir.path(), ini)), f(*forma)
+{
+}
+
+FormaPrueba::~FormaPrueba()
+{
+    forma.reset();
+    setCarpetaDocumentos({});
+}
+
+bool FormaPrueba::esperarTarea(int ms) { return QTest::qWaitFor([this] { return !f.tareas.ocupado(); }, ms); }
+
+QString FormaPrueba::iniServidor(const QString &extra)
+{
+    return QStringLiteral("[AppMovil]\nWSDL=http://servidor.prueba:3269/WSTrazen.dll/wsdl/Itrazen\n") + extra;
+}
+
+bool FormaPrueba::iniciarSesion()
+{
+    f.navegacion().OKBtnClick();
+    return esperarTarea() && f.estado.IsLogged;
+}

@@ -1,0 +1,37 @@
+#pragma once
+#include "NotificacionesFalsas.h"
+#include "ServicioFalso.h"
+#include "app/TTabbedForm.h"
+#include <QTemporaryDir>
+#include <memory>
+
+/// A main window for tests: its own empty documents folder (optionally with a settings
+/// file written before start-up), regional settings ".", "," and "$", a ServicioFalso in
+/// place of the server, fake notification centres and a keyboard flag.
+class FormaPrueba {
+public:
+    /// `ini`: the settings file's content before start-up; empty for none.
+    explicit FormaPrueba(const QString &ini = {});
+    ~FormaPrueba();
+
+    [[nodiscard]] QString carpeta() const { return m_dir.path(); }
+    /// Waits until no background task runs (false after the time-out).
+    bool esperarTarea(int ms = 15000);
+    /// A settings file that starts in server mode against a fake address.
+    static QString iniServidor(const QString &extra = {});
+
+    /// Signs in (demo or fake server) and waits for it; true when signed in.
+    bool iniciarSesion();
+
+    std::shared_ptr<ServicioFalso> servicio = std::make_shared<ServicioFalso>();
+    std::shared_ptr<NotificacionesFalsas> notif1 = std::make_shared<NotificacionesFalsas>();
+    std::shared_ptr<NotificacionesFalsas> notif2 = std::make_shared<NotificacionesFalsas>();
+    bool teclado = false;
+
+private:
+    QTemporaryDir m_dir;
+
+public:
+    std::unique_ptr<TTabbedForm> forma;
+    TTabbedForm &f;
+};
