@@ -50,7 +50,7 @@ struct FieldInfo {
     Tipo tipo;
     void *(*dir)(void *obj);
     const TypeInfo *(*anidado)() = nullptr; // record or array element type
-    const OpcionalOps *opcional = nullptr;  // Record fields
+    const OpcionalOps *opcional = nullptr;  // Record fields; Array fields: each entry
     const ArregloOps *arreglo = nullptr;    // Array fields
 
     template <class T> T &de(void *obj) const { return *static_cast<T *>(dir(obj)); }
@@ -149,6 +149,7 @@ template <auto MP> FieldInfo campo(const char *nombre, std::optional<Tipo> tipo 
         using R = typename EsArreglo<M>::Registro;
         f.anidado = [] { return &R::tipo(); };
         f.arreglo = opsArreglo<R>();
+        f.opcional = opsOpcional<R>();
     } else if constexpr (EsOpcional<M>::value && !std::is_same_v<M, std::optional<QDateTime>>) {
         using R = typename EsOpcional<M>::Registro;
         f.anidado = [] { return &R::tipo(); };

@@ -1,0 +1,119 @@
+#include "service/ArbolXml.h"
+#include "service/ErrorServicio.h"
+
+ArbolXml::ArbolXml(QString que, Limites limites, QList<QLatin1StringView> atributos)
+    : m_que(std::move(que)), m_limites(limites), m_filtro(std::move(atributos))
+{
+    m_lector.setNamespaceProcessing(true);
+    nombreInterno(u""); // index 0: the empty name (no namespace)
+}
+
+void ArbolXml::alimentar(QByteArrayView datos)
+{
+    if (m_completo || datos.isEmpty())
+        return;
+    m_bytes += datos.size();
+    if (m_bytes > m_limites.bytes)
+        fallar(QStringLiteral("%1 excede el límite de %2 bytes").arg(m_que).arg(m_limites.bytes));
+    m_lector.addData(datos.toByteArray());
+    procesar();
+}
+
+void ArbolXml::terminar()
+{
+    if (!m_completo)
+        fallar(m_que + (m_nodos.isEmpty() ? QStringLiteral(" llegó vacía") : QStringLiteral(" llegó incompleta")));
+}
+
+QStringView ArbolXml::atributo(int n, QLatin1StringView nombre) const
+{
+    return atributo(n, nombre, [](QStringView) { return true; });
+}
+
+void ArbolXml::procesar()
+{
+    while (!m_completo) {
+        switch (m_lector.readNext()) {
+        case QXmlStreamReader::StartElement:
+            abrirElemento();
+            break;
+        case QXmlStreamReader::EndElement:
+            m_actual = m_nodos[m_actual].padre;
+            --m_profundidad;
+            break;
+        case QXmlStreamReader::Characters:
+            // Text only counts in elements without children (values); the blanks
+            // between the elements of a record are layout.
+            if (m_actual >= 0 && m_nodos[m_actual].primerHijo < 0) {
+                m_nodos[m_actual].texto += m_lector.text();
+                m_caracteres += m_lector.text().size();
+            }
+            break;
+        case QXmlStreamReader::DTD:
+            fallar(m_que + QStringLiteral(" declara un tipo de documento (DTD), que no se admite"));
+        case QXmlStreamReader::EntityReference:
+            fallar(QStringLiteral("%1 usa una entidad no admitida: %2").arg(m_que, m_lector.name().toString()));
+        case QXmlStreamReader::EndDocument:
+            m_completo = true;
+            break;
+        case QXmlStreamReader::Invalid:
+            if (m_lector.error() == QXmlStreamReader::PrematureEndOfDocumentError)
+                return; // wait for more bytes
+            fallar(QStringLiteral("%1 no es un XML válido: %2 (línea %3, columna %4)")
+                       .arg(m_que, m_lector.errorString())
+                       .arg(m_lector.lineNumber())
+                       .arg(m_lector.columnNumber()));
+        default:
+            break;
+        }
+    }
+}
+
+void ArbolXml::abrirElemento()
+{
+    if (++m_profundidad > m_limites.profundidad)
+        fallar(QStringLiteral("%1 anida más de %2 niveles").arg(m_que).arg(m_limites.profundidad));
+    if (m_nodos.size() >= m_limites.elementos)
+        fallar(QStringLiteral("%1 tiene más de %2 elementos").arg(m_que).arg(m_limites.elementos));
+
+    Nodo x;
+    x.nombre = nombreInterno(m_lector.name());
+    x.espacio = nombreInterno(m_lector.namespaceUri());
+    x.padre = m_actual;
+    x.atributoInicio = int(m_atributos.size());
+    for (const QXmlStreamAttribute &a : m_lector.attributes()) {
+        if (!m_filtro.isEmpty() && !m_filtro.contains(a.name()))
+            continue;
+        m_atributos.append({nombreInterno(a.name()), nombreInterno(a.namespaceUri()), a.value().toString()});
+        ++x.atributoCuenta;
+    }
+    const int n = int(m_nodos.size());
+    if (m_actual >= 0) {
+        Nodo &p = m_nodos[m_actual];
+        if (p.ultimoHijo >= 0)
+            m_nodos[p.ultimoHijo].siguiente = n;
+        else {
+            p.primerHijo = n;
+            m_caracteres -= p.texto.size();
+            p.texto.clear(); // layout before the first child
+        }
+        p.ultimoHijo = n;
+    }
+    m_nodos.append(std::move(x));
+    m_actual = n;
+}
+
+int ArbolXml::nombreInterno(QStringView s)
+{
+    if (const auto it = m_indice.constFind(s); it != m_indice.cend())
+        return *it;
+    const int i = int(m_nombres.size());
+    m_nombres.append(s.toString());
+    m_indice.insert(QStringView(m_nombres.constLast()), i);
+    return i;
+}
+
+void ArbolXml::fallar(const QString &mensaje) const
+{
+    throw ErrorServicio(mensaje);
+}
