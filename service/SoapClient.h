@@ -26,6 +26,11 @@ public:
     [[nodiscard]] int timeoutConectar() const;
     [[nodiscard]] int timeoutRecibir() const;
 
+    /// Largest reply (and description) accepted; a longer one is cut off and the call fails.
+    static constexpr qint64 LimiteRespuestaPorDefecto = qint64(128) << 20;
+    void setLimiteRespuesta(qint64 bytes);
+    [[nodiscard]] qint64 limiteRespuesta() const;
+
     /// A fresh interface for calls made on the calling thread (it owns its own network
     /// access); the description is fetched by the first call that needs it.
     [[nodiscard]] std::unique_ptr<Itrazen> itrazen();
@@ -36,5 +41,7 @@ private:
     QString m_wsdl, m_servicio, m_puerto;
     int m_conectar = TimeoutPorDefecto;
     int m_recibir = TimeoutPorDefecto;
+    qint64 m_limite = LimiteRespuestaPorDefecto;
     std::shared_ptr<const EnlaceSoap> m_enlace; // null until learned
+    quint64 m_generacion = 0; // bumped by setDireccion: a fetch begun before it is stale
 };

@@ -1,0 +1,10 @@
+#pragma once
+#include "service/ItrazenSoap.h"
+#include "service/Json.h"
+
+/// Calls `op` with its arguments given as JSON by parameter name (those not given go
+/// at their initial value) and answers {"result": ..., and every var and out
+/// parameter}. A procedure's result is null. Throws ErrorJson for an argument that the
+/// operation does not take or whose value does not fit, ErrorServicio when the call fails.
+[[nodiscard]] QJsonObject LlamarConJson(ItrazenSoap &itrazen, const OperacionItrazen &op,
+                                        const QJsonObject &argumentos);
