@@ -18,7 +18,10 @@ Controles::Controles()
         &Impresora, &SwitchSur, &TimerSur, &LabelSer, &PlatillosT, &MarcarSurtidoBtn, &Tile, &ListaCat,
         &ListaSubCat, &ListaPro, &ListaMod, &ListaMesa, &ListPed, &Lista, &ListPla
     })
+    {
         m_porNombre.insert(o->objectName(), o);
+        o->setParent(&raiz);
+    }
 
     // Design values: what each control shows before start-up touches it.
     ToolBarLabel.setText(QStringLiteral("POS"));

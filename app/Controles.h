@@ -7,6 +7,10 @@
 /// Every named control of the main window, with its design values. The screens look
 /// them up by name; handlers and tests use the members.
 struct Controles {
+    // Parent of every control, so that the screens never take them over; declared first
+    // so that it goes last.
+    QObject raiz;
+
     // Window frame and header
     Control ContentLayout{QStringLiteral("ContentLayout")};
     Control HeaderToolBar{QStringLiteral("HeaderToolBar")};

@@ -10,7 +10,7 @@ int ListaVista::rowCount(const QModelIndex &parent) const { return parent.isVali
 
 QHash<int, QByteArray> ListaVista::roleNames() const
 {
-    return {{KindRole, "kind"}, {TextRole, "text"}, {DetailRole, "detail"}, {SelectedRole, "selected"}};
+    return {{KindRole, "kind"}, {TextRole, "rowText"}, {DetailRole, "rowDetail"}, {SelectedRole, "rowSelected"}};
 }
 
 QVariant ListaVista::data(const QModelIndex &index, int role) const

@@ -37,6 +37,12 @@ TTabbedForm::TTabbedForm(Plataforma plataforma, QObject *parent)
     m_comandas = std::make_unique<ListaComandasCtl>(*this);
     m_surtido = std::make_unique<Surtido>(*this);
     m_resumen = std::make_unique<Resumen>(*this);
+    // Owned here, never by the screens that read them.
+    for (QObject *o : std::initializer_list<QObject *>{
+             &dialogos, &ActivityDialog1, &tareas, m_navegacion.get(), m_ajustes.get(), m_sesion.get(),
+             m_catalogo.get(), m_pedido.get(), m_modificadores.get(), m_mesas.get(), m_comanda.get(),
+             m_comandas.get(), m_surtido.get(), m_resumen.get()})
+        o->setParent(this);
 
     FormCreate();
 }

@@ -29,7 +29,7 @@ QHash<int, QByteArray> TileList::roleNames() const
             {FillOpacityRole, "fillOpacity"}, {TextColorRole, "textColor"},
             {FontSizeRole, "fontSize"},     {CaptionLinesRole, "captionLines"},
             {CaptionExtraRole, "captionExtra"}, {ShowPictureRole, "showPicture"},
-            {BorderRole, "border"},         {MarginsRole, "margins"},
+            {BorderRole, "bordered"},         {MarginsRole, "margins"},
             {IndexRole, "tileIndex"}};
 }
 

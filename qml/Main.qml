@@ -1,0 +1,132 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import QtQuick.Window
+
+// The one window: header, the screens as tabs without a strip, the side drawer, the
+// busy overlay, the activity dialog and the message dialogs. Every screen binds to the
+// main window's model `form` and hands the user's taps to its handlers.
+ApplicationWindow {
+    id: ventana
+    required property QtObject form
+    objectName: "TTabbedForm"
+    width: 452
+    height: 775
+    minimumWidth: 320
+    minimumHeight: 480
+    visible: true
+    title: form.caption
+    color: Theme.fondo
+    contentOrientation: Qt.PortraitOrientation
+    Material.theme: Material.Dark
+    Material.accent: Theme.acento
+    Material.primary: Theme.encabezado
+
+    readonly property var pestanas: ["TabItem1", "TabEmpresa", "TabURL", "TabListaCat", "TabComanda",
+                                     "TabMesas", "TabLista", "TabSettings", "TabResumen", "TabSurtido"]
+
+    function ctl(n) { return form.control(n) }
+
+    onClosing: (close) => { close.accepted = form.FormCloseQuery() }
+    onWidthChanged: form.FormResize(width)
+    Component.onCompleted: form.FormResize(width)
+    Connections {
+        target: ventana.form
+        function onSalir() { ventana.close() }
+    }
+
+    Item {
+        id: contenido
+        objectName: "ContentLayout"
+        anchors.fill: parent
+        opacity: ventana.ctl("ContentLayout").opacity
+        enabled: ventana.ctl("ContentLayout").enabled
+        focus: true
+
+        // The device back key (Escape on a desktop) and the Menu key.
+        Keys.onReleased: (evento) => {
+            if (evento.key === Qt.Key_Menu || evento.key === Qt.Key_F10) {
+                cajon.open()
+                evento.accepted = true
+                return
+            }
+            evento.accepted = ventana.form.navegacion.FormKeyUp(evento.key)
+        }
+
+        Encabezado {
+            id: encabezado
+            form: ventana.form
+            anchors.top: parent.top
+            anchors.left: parent.left
+            anchors.right: parent.right
+            onAbrirMenu: cajon.open()
+        }
+
+        StackLayout {
+            id: pestanas
+            objectName: "TabControl1"
+            anchors.top: encabezado.bottom
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            currentIndex: Math.max(0, ventana.pestanas.indexOf(ventana.form.activeTab))
+
+            Repeater {
+                model: ventana.pestanas
+                delegate: Loader {
+                    required property string modelData
+                    objectName: modelData
+                    active: true
+                    source: "screens/" + modelData + ".qml"
+                    onLoaded: item.form = ventana.form
+                    // A screen that is not there yet shows its name.
+                    Text {
+                        anchors.centerIn: parent
+                        visible: parent.status === Loader.Error
+                        text: parent.modelData
+                        color: Theme.textoSuave
+                    }
+                }
+            }
+        }
+
+        // Where the drawer hides: a grip at the left edge tells it is there.
+        Rectangle {
+            objectName: "AsaCajon"
+            x: -4
+            anchors.verticalCenter: parent.verticalCenter
+            width: 10
+            height: 64
+            radius: 5
+            color: Theme.textoSuave
+            opacity: 0.35
+            visible: !cajon.opened
+        }
+    }
+
+    Cajon {
+        id: cajon
+        form: ventana.form
+        height: ventana.height
+    }
+
+    Espera {
+        form: ventana.form
+        anchors.centerIn: parent
+        z: 10
+    }
+
+    Actividad {
+        dialogo: ventana.form.activity
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 24
+        z: 11
+    }
+
+    Mensaje {
+        dialogos: ventana.form.dialogos
+        z: 20
+    }
+}

@@ -1,0 +1,16 @@
+#include "Ventana.h"
+#include "ProveedorImagenes.h"
+#include "app/TTabbedForm.h"
+#include <QQuickStyle>
+
+QQuickWindow *CargarVentana(QQmlApplicationEngine &motor, TTabbedForm &forma)
+{
+    QQuickStyle::setStyle(QStringLiteral("Material"));
+    motor.addImportPath(QStringLiteral("qrc:/"));
+    motor.addImageProvider(QStringLiteral("tz"), new ProveedorImagenes);
+    motor.setInitialProperties({{QStringLiteral("form"), QVariant::fromValue<QObject *>(&forma)}});
+    motor.load(QUrl(QStringLiteral("qrc:/Trazen/Main.qml")));
+    if (motor.rootObjects().isEmpty())
+        return nullptr;
+    return qobject_cast<QQuickWindow *>(motor.rootObjects().constFirst());
+}

@@ -1,0 +1,43 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+
+// The activity dialog ("POS" and the task's message) while a background task runs,
+// drawn as a small card at the bottom so it does not hide the busy overlay.
+Rectangle {
+    id: actividad
+    property QtObject dialogo
+    objectName: "ActivityDialog1"
+    visible: dialogo ? dialogo.shown : false
+    width: Math.min(parent.width - 32, 320)
+    height: 56
+    radius: 8
+    color: Theme.superficieAlta
+    border.color: Theme.linea
+
+    Row {
+        anchors.centerIn: parent
+        spacing: 12
+        BusyIndicator {
+            width: 32
+            height: 32
+            running: actividad.visible
+            anchors.verticalCenter: parent.verticalCenter
+        }
+        Column {
+            anchors.verticalCenter: parent.verticalCenter
+            Text {
+                text: actividad.dialogo ? actividad.dialogo.title : ""
+                color: Theme.textoSuave
+                font.pixelSize: 12
+                font.bold: true
+            }
+            Text {
+                objectName: "ActivityDialog1_mensaje"
+                text: actividad.dialogo ? actividad.dialogo.message : ""
+                color: Theme.texto
+                font.pixelSize: 15
+            }
+        }
+    }
+}

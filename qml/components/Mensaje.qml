@@ -1,0 +1,74 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+
+// The message dialogs: the first one waiting in the model is shown; its buttons
+// answer it. Closing it without an answer counts as No.
+Popup {
+    id: mensaje
+    property QtObject dialogos
+    objectName: "Dialogo"
+    modal: true
+    focus: true
+    anchors.centerIn: parent
+    width: Math.min(parent.width - 48, 380)
+    padding: 20
+    closePolicy: Popup.CloseOnEscape
+    visible: dialogos ? dialogos.abierto : false
+    Material.background: Theme.superficie
+    Material.elevation: 12
+
+    property bool respondido: false
+    onOpened: respondido = false
+    onClosed: if (!respondido && dialogos && dialogos.abierto) dialogos.responder("")
+
+    function responder(boton) {
+        respondido = true
+        dialogos.responder(boton)
+        respondido = false
+    }
+    function titulo() {
+        if (!dialogos) return ""
+        return dialogos.tipo === "confirmacion" ? "Confirmación" : "POS"
+    }
+    function etiqueta(b) {
+        return b === "Yes" ? "Sí" : b === "No" ? "No" : "OK"
+    }
+
+    contentItem: ColumnLayout {
+        spacing: 16
+        Text {
+            text: mensaje.titulo()
+            color: Theme.textoSuave
+            font.pixelSize: 14
+            font.bold: true
+        }
+        Text {
+            objectName: "Dialogo_texto"
+            Layout.fillWidth: true
+            text: mensaje.dialogos ? mensaje.dialogos.texto.replace(/\r/g, "\n") : ""
+            color: Theme.texto
+            font.pixelSize: 17
+            wrapMode: Text.Wrap
+        }
+        RowLayout {
+            Layout.alignment: Qt.AlignRight
+            spacing: 8
+            Repeater {
+                model: mensaje.dialogos ? mensaje.dialogos.botones : []
+                delegate: Button {
+                    required property string modelData
+                    objectName: "Dialogo_" + modelData
+                    text: mensaje.etiqueta(modelData)
+                    implicitWidth: 96
+                    implicitHeight: Theme.alturaBoton
+                    font.pixelSize: 15
+                    highlighted: modelData === mensaje.dialogos.botonPorDefecto
+                    Material.accent: Theme.acento
+                    onClicked: mensaje.responder(modelData)
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,133 @@
+#include "Pantalla.h"
+#include "Ventana.h"
+#include <QDir>
+#include <QTest>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(TrazenPlugin)
+
+Pantalla::Pantalla(TTabbedForm &f)
+{
+    m_ventana = CargarVentana(m_motor, f);
+    if (m_ventana) {
+        m_ventana->resize(452, 775);
+        m_ventana->show();
+        QTest::qWaitForWindowExposed(m_ventana);
+        dibujar();
+    }
+}
+
+Pantalla::~Pantalla() = default;
+
+void Pantalla::dibujar()
+{
+    // Two frames: bindings settle, then the scene is drawn.
+    for (int i = 0; i < 2; ++i) {
+        QCoreApplication::processEvents();
+        if (m_ventana) {
+            m_ventana->requestUpdate();
+            QTest::qWait(30);
+        }
+    }
+}
+
+QString Pantalla::capturar(const QString &nombre)
+{
+    if (!m_ventana)
+        return {};
+    dibujar();
+    QString ruta = nombre;
+    if (QDir::isRelativePath(ruta)) {
+        const QString carpeta = QStringLiteral(TZ_BUILD_DIR "/capturas");
+        QDir().mkpath(carpeta);
+        ruta = carpeta + u'/' + nombre;
+    }
+    const QImage imagen = m_ventana->grabWindow();
+    return !imagen.isNull() && imagen.save(ruta) ? ruta : QString();
+}
+
+QQuickItem *Pantalla::item(const QString &nombre) const
+{
+    if (!m_ventana)
+        return nullptr;
+    if (m_ventana->contentItem()->objectName() == nombre)
+        return m_ventana->contentItem();
+    // Prefer an item that shows: several screens may carry an item of the same name.
+    const auto candidatos = m_ventana->contentItem()->findChildren<QQuickItem *>(nombre);
+    for (QQuickItem *i : candidatos)
+        if (i->isVisible() && i->width() > 0 && i->height() > 0)
+            return i;
+    return candidatos.isEmpty() ? nullptr : candidatos.first();
+}
+
+bool Pantalla::seVe(const QString &nombre) const
+{
+    QQuickItem *i = item(nombre);
+    if (!i || !i->isVisible() || i->width() <= 0 || i->height() <= 0)
+        return false;
+    for (QQuickItem *p = i; p; p = p->parentItem())
+        if (!p->isVisible() || p->opacity() == 0)
+            return false;
+    const QRectF r = i->mapRectToScene(QRectF(0, 0, i->width(), i->height()));
+    return r.intersects(QRectF(0, 0, m_ventana->width(), m_ventana->height()));
+}
+
+bool Pantalla::tocar(const QString &nombre)
+{
+    dibujar();
+    if (!seVe(nombre))
+        return false;
+    QQuickItem *i = item(nombre);
+    const QPointF centro = i->mapToScene(QPointF(i->width() / 2, i->height() / 2));
+    QTest::mouseClick(m_ventana, Qt::LeftButton, Qt::NoModifier, centro.toPoint());
+    dibujar();
+    return true;
+}
+
+bool Pantalla::tocarDoble(const QString &nombre)
+{
+    dibujar();
+    if (!seVe(nombre))
+        return false;
+    QQuickItem *i = item(nombre);
+    const QPoint centro = i->mapToScene(QPointF(i->width() / 2, i->height() / 2)).toPoint();
+    QTest::mouseDClick(m_ventana, Qt::LeftButton, Qt::NoModifier, centro);
+    dibujar();
+    return true;
+}
+
+bool Pantalla::escribir(const QString &nombre, const QString &texto)
+{
+    if (!tocar(nombre))
+        return false;
+    QQuickItem *i = item(nombre);
+    i->forceActiveFocus();
+    QMetaObject::invokeMethod(i, "selectAll");
+    QTest::keyClick(m_ventana, Qt::Key_Delete);
+    for (const QChar ch : texto)
+        QTest::keyClick(m_ventana, ch.toLatin1());
+    dibujar();
+    return true;
+}
+
+void Pantalla::tecla(Qt::Key k)
+{
+    QTest::keyClick(m_ventana, k);
+    dibujar();
+}
+
+bool Pantalla::deslizar(const QString &nombre, int dx)
+{
+    dibujar();
+    if (!seVe(nombre))
+        return false;
+    QQuickItem *i = item(nombre);
+    const QPoint inicio = i->mapToScene(QPointF(i->width() / 2, i->height() / 2)).toPoint();
+    QTest::mousePress(m_ventana, Qt::LeftButton, Qt::NoModifier, inicio);
+    const int pasos = 10;
+    for (int k = 1; k <= pasos; ++k)
+        QTest::mouseMove(m_ventana, inicio + QPoint(dx * k / pasos, 0), 15);
+    QTest::mouseRelease(m_ventana, Qt::LeftButton, Qt::NoModifier, inicio + QPoint(dx, 0), 15);
+    dibujar();
+    return true;
+}
