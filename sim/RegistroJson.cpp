@@ -1,28 +1,7 @@
 #include "sim/RegistroJson.h"
-#include "service/TCategoria.h"
-#include "service/TInfo1.h"
-#include "service/TPedido.h"
-#include "service/TProducto.h"
-#include "service/TSurtido.h"
-#include <QHash>
 #include <QJsonArray>
 
 namespace {
-
-// An array field carries no operations for its std::optional<R> entries, so the
-// element types that can occur are listed here.
-const OpcionalOps *OpsElemento(const TypeInfo &t)
-{
-    static const QHash<const TypeInfo *, const OpcionalOps *> ops{
-        {&TDetalle::tipo(), remotable::opsOpcional<TDetalle>()},
-        {&TInfo1::tipo(), remotable::opsOpcional<TInfo1>()},
-        {&TSurtido::tipo(), remotable::opsOpcional<TSurtido>()},
-        {&TCategoria::tipo(), remotable::opsOpcional<TCategoria>()},
-        {&TSubCategoria::tipo(), remotable::opsOpcional<TSubCategoria>()},
-        {&TProducto::tipo(), remotable::opsOpcional<TProducto>()},
-    };
-    return ops.value(&t);
-}
 
 QJsonValue RegistroOpcional(const void *opcional, const FieldInfo &f)
 {
@@ -56,9 +35,8 @@ QJsonValue Campo(const void *registro, const FieldInfo &f)
         QJsonArray a;
         const void *lista = f.dir(const_cast<void *>(registro));
         const TypeInfo &elemento = *f.anidado();
-        const OpcionalOps *ops = f.opcional ? f.opcional : OpsElemento(elemento);
         for (qsizetype i = 0, n = f.arreglo->largo(lista); i < n; ++i) {
-            const void *r = ops ? ops->valor(f.arreglo->elementoC(lista, i)) : nullptr;
+            const void *r = f.opcional->valor(f.arreglo->elementoC(lista, i));
             a.append(r ? QJsonValue(RegistroJson(r, elemento)) : QJsonValue(QJsonValue::Null));
         }
         return a;

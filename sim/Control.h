@@ -1,0 +1,30 @@
+#pragma once
+#include "sim/Ajustes.h"
+#include "sim/Http.h"
+
+class BaseDatos;
+class Operaciones;
+class Restaurante;
+
+/// The control interface under /control/, JSON in and out, for tests and people:
+/// settings, the kitchen marking dishes ready, finishing comandas, what was stored,
+/// the calls received, and a fresh start.
+class Control {
+public:
+    Control(BaseDatos &base, Restaurante &restaurante, Operaciones &operaciones, Ajustes &ajustes,
+            const Ajustes &iniciales)
+        : m_base(base), m_restaurante(restaurante), m_operaciones(operaciones), m_ajustes(ajustes),
+          m_iniciales(iniciales)
+    {
+    }
+
+    /// `ruta` is what follows "/control/" (e.g. "ajustes").
+    [[nodiscard]] RespuestaHttp atender(const QByteArray &metodo, const QString &ruta, const QByteArray &cuerpo);
+
+private:
+    BaseDatos &m_base;
+    Restaurante &m_restaurante;
+    Operaciones &m_operaciones;
+    Ajustes &m_ajustes;
+    const Ajustes &m_iniciales;
+};

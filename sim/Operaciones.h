@@ -1,0 +1,39 @@
+#pragma once
+#include "service/Itrazen.h"
+#include "sim/Ajustes.h"
+#include <QByteArray>
+#include <QJsonArray>
+#include <QString>
+
+class PeticionSoap;
+
+/// The SOAP end of the sim: decodes a request, calls the operation on the service and
+/// encodes its answer as the settings say (schema version, multi-reference, ids), or
+/// misbehaves as they say (fault, HTTP error, malformed reply, delay).
+class Operaciones {
+public:
+    Operaciones(Itrazen &servicio, Ajustes &ajustes) : m_servicio(servicio), m_ajustes(ajustes) {}
+
+    struct Respuesta {
+        int estado = 200;
+        QByteArray tipo = "text/xml; charset=utf-8";
+        QByteArray cuerpo;
+        int retrasoMs = 0;
+    };
+
+    /// Answers one POSTed request; `accion` is its SOAPAction header as received (quotes
+    /// included), kept in the call log.
+    [[nodiscard]] Respuesta atender(const QByteArray &peticion, const QString &accion = {});
+
+    /// Every call received since the start or the last olvidarLlamadas(): operation,
+    /// SOAPAction and user, oldest first.
+    [[nodiscard]] const QJsonArray &llamadas() const { return m_llamadas; }
+    void olvidarLlamadas() { m_llamadas = {}; }
+
+private:
+    QByteArray responder(const QString &operacion, const PeticionSoap &peticion);
+
+    Itrazen &m_servicio;
+    Ajustes &m_ajustes;
+    QJsonArray m_llamadas;
+};
