@@ -1,10 +1,14 @@
 #pragma once
 #include "app/Controlador.h"
 
-/// The list of open comandas.
+/// The list of open comandas: fetched fresh each time the screen opens (the local list
+/// in demo mode) and shown grouped by table with each table's total.
 class ListaComandasCtl : public Controlador {
     Q_OBJECT
 public:
     explicit ListaComandasCtl(TTabbedForm &f);
     Q_INVOKABLE void ListaComandas();
+
+private:
+    void MostrarComandas();
 };
