@@ -5,7 +5,12 @@
 
 QQuickWindow *CargarVentana(QQmlApplicationEngine &motor, TTabbedForm &forma)
 {
-    QQuickStyle::setStyle(QStringLiteral("Material"));
+    // The style is chosen once per process, before the first screens load.
+    static const bool estilo = [] {
+        QQuickStyle::setStyle(QStringLiteral("Material"));
+        return true;
+    }();
+    Q_UNUSED(estilo);
     motor.addImportPath(QStringLiteral("qrc:/"));
     motor.addImageProvider(QStringLiteral("tz"), new ProveedorImagenes);
     motor.setInitialProperties({{QStringLiteral("form"), QVariant::fromValue<QObject *>(&forma)}});

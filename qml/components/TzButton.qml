@@ -13,9 +13,24 @@ Button {
     visible: control ? control.visible : true
     enabled: control ? control.enabled : true
     implicitHeight: Theme.alturaBoton
+    leftPadding: 14
+    rightPadding: 14
     font.pixelSize: Theme.texto14
     font.bold: true
-    Material.background: color
-    Material.foreground: "white"
     onClicked: if (control) control.pulsar()
+
+    contentItem: Text {
+        text: boton.text
+        font: boton.font
+        color: "white"
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+    }
+    background: Rectangle {
+        implicitHeight: Theme.alturaBoton
+        radius: 6
+        color: boton.down ? Qt.darker(boton.color, 1.25) : boton.color
+        opacity: boton.enabled ? 1 : 0.4
+    }
 }

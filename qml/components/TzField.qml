@@ -16,7 +16,7 @@ TextField {
     color: Theme.texto
     placeholderTextColor: Theme.textoSuave
     selectByMouse: true
-    Component.onCompleted: if (control) text = control.text
+    onControlChanged: if (control) text = control.text
     onTextEdited: if (control) control.editar(text)
     Keys.onReturnPressed: campo.enter()
     Keys.onEnterPressed: campo.enter()

@@ -27,6 +27,7 @@ RowLayout {
         implicitHeight: Theme.toque
         enabled: spin.control && spin.control.value > spin.control.minimum
         onClicked: spin.cambiar(-spin.paso)
+        background: Rectangle { radius: width / 2; color: parent.down ? Theme.acento : Theme.superficieAlta; opacity: parent.enabled ? 1 : 0.4 }
     }
     TextField {
         id: numero
@@ -47,5 +48,6 @@ RowLayout {
         implicitHeight: Theme.toque
         enabled: spin.control && spin.control.value < spin.control.maximum
         onClicked: spin.cambiar(spin.paso)
+        background: Rectangle { radius: width / 2; color: parent.down ? Theme.acento : Theme.superficieAlta; opacity: parent.enabled ? 1 : 0.4 }
     }
 }

@@ -46,14 +46,24 @@ QString Pantalla::capturar(const QString &nombre)
     return !imagen.isNull() && imagen.save(ruta) ? ruta : QString();
 }
 
+namespace {
+/// Every item of that name in the visual tree under `raiz`.
+void buscar(QQuickItem *raiz, const QString &nombre, QList<QQuickItem *> &encontrados)
+{
+    if (raiz->objectName() == nombre)
+        encontrados << raiz;
+    for (QQuickItem *hijo : raiz->childItems())
+        buscar(hijo, nombre, encontrados);
+}
+} // namespace
+
 QQuickItem *Pantalla::item(const QString &nombre) const
 {
     if (!m_ventana)
         return nullptr;
-    if (m_ventana->contentItem()->objectName() == nombre)
-        return m_ventana->contentItem();
+    QList<QQuickItem *> candidatos;
+    buscar(m_ventana->contentItem(), nombre, candidatos);
     // Prefer an item that shows: several screens may carry an item of the same name.
-    const auto candidatos = m_ventana->contentItem()->findChildren<QQuickItem *>(nombre);
     for (QQuickItem *i : candidatos)
         if (i->isVisible() && i->width() > 0 && i->height() > 0)
             return i;
