@@ -126,6 +126,11 @@ QString Ajustes::aplicar(const QJsonObject &cambios)
     static const QStringList esquemas{QStringLiteral("1999"), QStringLiteral("2000"), QStringLiteral("2001")};
     if (!esquemas.contains(nuevo.esquema))
         return QStringLiteral("esquema debe ser 1999, 2000 o 2001");
+    auto esError = [](int estado) { return estado == 0 || (estado >= 400 && estado <= 599); };
+    if (!esError(nuevo.http_error) || !esError(nuevo.wsdl_error))
+        return QStringLiteral("http_error y wsdl_error deben ser 0 o un estado de error de 400 a 599");
+    if (nuevo.retraso_ms < 0 || nuevo.retraso_ms > 600000)
+        return QStringLiteral("retraso_ms debe estar entre 0 y 600000");
     *this = nuevo;
     return {};
 }

@@ -19,6 +19,10 @@ private slots:
         QTest::newRow("decimal por entero") << QByteArray(R"({"retraso_ms": 1.5})") << false;
         QTest::newRow("entero por booleano") << QByteArray(R"({"multiref": 1})") << false;
         QTest::newRow("esquema ajeno") << QByteArray(R"({"esquema": "2003"})") << false;
+        QTest::newRow("estado HTTP de error") << QByteArray(R"({"http_error": 599, "wsdl_error": 404})") << true;
+        QTest::newRow("estado HTTP que no es error") << QByteArray(R"({"http_error": 200})") << false;
+        QTest::newRow("estado HTTP inexistente") << QByteArray(R"({"wsdl_error": 1000})") << false;
+        QTest::newRow("retraso negativo") << QByteArray(R"({"retraso_ms": -1})") << false;
     }
 
     // A refused change leaves every setting as it was, also the valid keys beside it.
