@@ -1,4 +1,5 @@
 #pragma once
+#include "service/ErrorServicio.h"
 #include "service/Itrazen.h"
 #include "service/OperacionesItrazen.h"
 #include "service/TransporteHttp.h"

@@ -1,0 +1,162 @@
+// Text forms of scalar values on the wire: numbers, Booleans, date-times and day counts.
+#include "service/FormatoSoap.h"
+#include <QtTest>
+#include <clocale>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// 15 April 2022, 13:05:09.042 as a day count.
+const double Abril15 = 44666 + (13 * 3600 + 5 * 60 + 9.042) / 86400;
+} // namespace
+
+class FormatoSoapTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        // A locale with "," as decimal separator, both Qt's and the C library's when present.
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        std::setlocale(LC_ALL, "es_ES.UTF-8");
+    }
+
+    void textoDouble_data()
+    {
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("2.5") << 2.5 << u"2.5"_s;
+        QTest::newRow("3.0 sin ceros") << 3.0 << u"3"_s;
+        QTest::newRow("negativo") << -0.125 << u"-0.125"_s;
+        QTest::newRow("cero negativo") << -0.0 << u"0"_s;
+        QTest::newRow("15 cifras: 0.1+0.2") << 0.1 + 0.2 << u"0.3"_s;
+        QTest::newRow("15 cifras enteras") << 123456789012345.0 << u"123456789012345"_s;
+        QTest::newRow("16 cifras: exponente") << 1234567890123456.0 << u"1.23456789012346E15"_s;
+        QTest::newRow("grande") << 1e20 << u"1E20"_s;
+        QTest::newRow("pequeño") << 1.5e-7 << u"1.5E-7"_s;
+        QTest::newRow("mediodía del 15 de abril") << 44666.5 << u"44666.5"_s;
+        QTest::newRow("NaN") << std::nan("") << u"NaN"_s;
+        QTest::newRow("INF") << HUGE_VAL << u"INF"_s;
+        QTest::newRow("-INF") << -HUGE_VAL << u"-INF"_s;
+    }
+    void textoDouble()
+    {
+        QFETCH(double, valor);
+        QFETCH(QString, texto);
+        QCOMPARE(TextoDouble(valor), texto);
+        // and back
+        const auto leido = LeerDoubleSoap(texto);
+        QVERIFY(leido);
+        QVERIFY(std::isnan(valor) ? std::isnan(*leido) : *leido == std::stod(TextoDouble(valor).toStdString()));
+    }
+
+    void fechaHora_data()
+    {
+        QTest::addColumn<double>("dias");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("seis horas detrás de UTC") << Abril15 << -6 * 3600 << u"2022-04-15T13:05:09.042-06:00"_s;
+        QTest::newRow("offset cero: Z") << Abril15 << 0 << u"2022-04-15T13:05:09.042Z"_s;
+        QTest::newRow("delante de UTC, media hora") << Abril15 << 19800 << u"2022-04-15T13:05:09.042+05:30"_s;
+        QTest::newRow("día cero") << 0.0 << 0 << u"1899-12-30T00:00:00.000Z"_s;
+        QTest::newRow("negativo: la fracción es la hora") << -1.25 << 0 << u"1899-12-29T06:00:00.000Z"_s;
+        QTest::newRow("redondeo al día siguiente") << 1.9999999999 << 0 << u"1900-01-01T00:00:00.000Z"_s;
+    }
+    void fechaHora()
+    {
+        QFETCH(double, dias);
+        QFETCH(int, offset);
+        QFETCH(QString, texto);
+        QCOMPARE(TextoFechaHora(dias, QTimeZone(offset)), texto);
+        QCOMPARE(DiasDeFechaHora(FechaHoraDeDias(dias, QTimeZone(offset))), std::round(dias * 86400000) / 86400000);
+    }
+
+    void fechaHoraLocal_data()
+    {
+        QTest::addColumn<QByteArray>("tz");
+        QTest::addColumn<QString>("escrito");
+        QTest::addColumn<QString>("leido"); // "2022-04-15T19:05:09.042Z" read back as local time
+        QTest::newRow("UTC") << "UTC0"_ba << u"2022-04-15T13:05:09.042Z"_s << u"2022-04-15T19:05:09.042Z"_s;
+        QTest::newRow("seis horas detrás") << "<-06>6"_ba << u"2022-04-15T13:05:09.042-06:00"_s
+                                            << u"2022-04-15T13:05:09.042-06:00"_s;
+    }
+    void fechaHoraLocal()
+    {
+        QFETCH(QByteArray, tz);
+        QFETCH(QString, escrito);
+        QFETCH(QString, leido);
+        const QByteArray antes = qgetenv("TZ");
+        qputenv("TZ", tz);
+        const QString escritoAhora = TextoFechaHora(Abril15);
+        const auto f = LeerFechaHoraSoap(u"2022-04-15T19:05:09.042Z");
+        const QString leidoAhora = f ? TextoFechaHora(*f) : QString();
+        const bool local = f && f->timeSpec() == Qt::LocalTime;
+        qputenv("TZ", antes);
+        QCOMPARE(escritoAhora, escrito);
+        QVERIFY(local);
+        QCOMPARE(leidoAhora, leido);
+    }
+
+    void lecturaDeFechaHora_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("utc"); // the instant, or empty when the text is no date-time
+        QTest::newRow("con offset") << u"2022-04-15T13:05:09.042-06:00"_s << u"2022-04-15T19:05:09.042Z"_s;
+        QTest::newRow("Z y espacios") << u" 2022-04-15T19:05:09Z\n"_s << u"2022-04-15T19:05:09.000Z"_s;
+        QTest::newRow("más de tres decimales") << u"2022-04-15T19:05:09.04299+00:00"_s << u"2022-04-15T19:05:09.042Z"_s;
+        QTest::newRow("24:00 es el fin del día") << u"2022-04-15T24:00:00Z"_s << u"2022-04-16T00:00:00.000Z"_s;
+        QTest::newRow("mes 13") << u"2022-13-01T00:00:00Z"_s << QString();
+        QTest::newRow("hora 25") << u"2022-04-15T25:00:00Z"_s << QString();
+        QTest::newRow("no es fecha") << u"44666.5"_s << QString();
+    }
+    void lecturaDeFechaHora()
+    {
+        QFETCH(QString, texto);
+        QFETCH(QString, utc);
+        const auto f = LeerFechaHoraSoap(texto);
+        QCOMPARE(f.has_value(), !utc.isEmpty());
+        if (f)
+            QCOMPARE(TextoFechaHora(f->toUTC()), utc);
+    }
+
+    void lecturaDeEscalares_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<QVariant>("esperado"); // invalid: not a value of the type
+        QTest::newRow("entero con espacios") << u"  42\n"_s << u"int"_s << QVariant(42);
+        QTest::newRow("entero negativo") << u"-7"_s << u"int"_s << QVariant(-7);
+        QTest::newRow("entero vacío") << u""_s << u"int"_s << QVariant(0);
+        QTest::newRow("entero con decimales") << u"4.5"_s << u"int"_s << QVariant();
+        QTest::newRow("entero de 33 bits") << u"4294967296"_s << u"int"_s << QVariant();
+        QTest::newRow("booleano 1") << u"1"_s << u"bool"_s << QVariant(true);
+        QTest::newRow("booleano FALSE") << u"FALSE"_s << u"bool"_s << QVariant(false);
+        QTest::newRow("booleano True con espacio") << u" True"_s << u"bool"_s << QVariant(true);
+        QTest::newRow("booleano 0") << u"0"_s << u"bool"_s << QVariant(false);
+        QTest::newRow("booleano sí") << u"yes"_s << u"bool"_s << QVariant();
+        QTest::newRow("real con espacios") << u" 2.5 "_s << u"double"_s << QVariant(2.5);
+        QTest::newRow("real con exponente") << u"1.5E-7"_s << u"double"_s << QVariant(1.5e-7);
+        QTest::newRow("real -INF") << u"-INF"_s << u"double"_s << QVariant(-HUGE_VAL);
+        QTest::newRow("real con coma") << u"2,5"_s << u"double"_s << QVariant();
+    }
+    void lecturaDeEscalares()
+    {
+        QFETCH(QString, texto);
+        QFETCH(QString, tipo);
+        QFETCH(QVariant, esperado);
+        QVariant leido;
+        if (tipo == u"int") {
+            if (const auto v = LeerEnteroSoap(texto))
+                leido = *v;
+        } else if (tipo == u"bool") {
+            if (const auto v = LeerBooleanoSoap(texto))
+                leido = *v;
+        } else if (const auto v = LeerDoubleSoap(texto)) {
+            leido = *v;
+        }
+        QCOMPARE(leido, esperado);
+    }
+};
+
+QTEST_GUILESS_MAIN(FormatoSoapTest)
+#include "tst_formato_soap.moc"
