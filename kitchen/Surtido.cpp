@@ -1,4 +1,198 @@
 #include "kitchen/Surtido.h"
+#include "app/CentroNotificaciones.h"
+#include "kitchen/FilasSurtido.h"
+#include "kitchen/MensajeConexion.h"
 
-Surtido::Surtido(TTabbedForm &form) : Controlador(form) {}
-void Surtido::Refresh() {}
+const QString Surtido::NombreAviso = QStringLiteral("POS");
+const QString Surtido::CuerpoAviso = QStringLiteral("Hay Platillos listos para servir");
+
+/// What one poll carries between its thread and the screen.
+struct Surtido::Tarea {
+    int Marcar = 0;
+    int Platillos = 0;
+    QString SMsg;
+    // Read on the user-interface thread when the poll starts.
+    bool demo = false;
+    QString user, pass;
+    int impresora = 0;
+};
+
+Surtido::Surtido(TTabbedForm &form)
+    : Controlador(form)
+{
+    c.ListPla.setFuentes(20, 13, 18, 13);
+    connect(&f.TimerSur, &QTimer::timeout, this, &Surtido::TimerSurTimer);
+    connect(&c.SwitchSur, &Control::alternado, this, &Surtido::SwitchSurSwitch);
+    connect(&c.Impresora, &Control::elegido, this, &Surtido::ImpresoraChange);
+    connect(&c.MarcarSurtidoBtn, &Control::pulsado, this, &Surtido::MarcarSurtidoBtnClick);
+    connect(&c.CancelarNotificacionBtn, &Control::pulsado, this, &Surtido::CancelarNotificacionBtnClick);
+    if (auto *centro = f.NotificationCenter1())
+        connect(centro, &CentroNotificaciones::permiso, this, &Surtido::NotificationCenter1PermissionRequestResult);
+    if (auto *centro = f.NotificationCenter2())
+        connect(centro, &CentroNotificaciones::permiso, this, &Surtido::NotificationCenter2PermissionRequestResult);
+}
+
+void Surtido::PedirSurtido(int Marcar)
+{
+    if (!e.IsLogged)
+        return;
+    e.MarcarPendiente = Marcar;
+    if (auto *centro = f.NotificationCenter1())
+        centro->pedirPermiso();
+    else
+        NotificationCenter1PermissionRequestResult(true); // no notification service to ask
+}
+
+void Surtido::NotificationCenter1PermissionRequestResult(bool concedido)
+{
+    // The answer comes later: a sign-out in between cancels the poll.
+    if (!concedido || !e.IsLogged)
+        return;
+    c.MarcarSurtidoBtn.setVisible(false);
+    c.ListPla.setVisible(false);
+    iniciarPoll();
+}
+
+void Surtido::iniciarPoll()
+{
+    auto t = std::make_shared<Tarea>();
+    t->Marcar = e.MarcarPendiente;
+    t->demo = e.ModoDemo;
+    t->user = c.iUser.text();
+    t->pass = c.iPass.text();
+    t->impresora = c.Impresora.itemIndex() < 0 ? 0 : c.Impresora.itemIndex();
+
+    f.tareas.iniciar(
+        [this, t](const Paso &paso) {
+            paso.ui([&] {
+                f.ActivityDialog1.setMessage(QStringLiteral("Conectando"));
+                f.ActivityDialog1.show();
+                f.UpdateEspera(QStringLiteral("Obteniendo Surtido"));
+            });
+            try {
+                if (t->demo) {
+                    t->Platillos = t->Marcar == 0 ? 2 : 0;
+                } else {
+                    int platillos = 0;
+                    auto lista = f.SoapClient1().itrazen()->ObtenerSurtido(t->user, t->pass, t->impresora,
+                                                                           t->Marcar, platillos);
+                    t->Platillos = platillos;
+                    paso.ui([&] { e.ListaSurtidoActual = lista.value_or(TListaSurtido{}); });
+                }
+                paso.ui([&] { mostrarResultado(*t); });
+            } catch (const std::exception &err) {
+                t->SMsg = MensajeSinConexion(err);
+            }
+        },
+        [this, t] {
+            f.ActivityDialog1.hide();
+            f.DesCargarEspera();
+            if (!t->SMsg.isEmpty())
+                f.MostrarMensaje(t->SMsg);
+        });
+}
+
+void Surtido::mostrarResultado(const Tarea &t)
+{
+    if (t.Platillos > 0) {
+        if (!t.demo)
+            ProgramarNotificacion(t.Platillos, NombreAviso, CuerpoAviso, f.NotificationCenter1(), 0);
+        c.MarcarSurtidoBtn.setVisible(true);
+        c.ListPla.setVisible(true);
+        c.LabelSer.setText(QStringLiteral("Ordenes a Servir"));
+        c.PlatillosT.setVisible(true);
+        llenarConPlatillos();
+    } else {
+        if (!t.demo)
+            QuitarNotificacion(NombreAviso, f.NotificationCenter1());
+        c.LabelSer.setText(QStringLiteral("No hay ordenes"));
+        c.PlatillosT.setVisible(false);
+        llenarConMemoria(); // the list stays hidden
+    }
+    c.PlatillosT.setText(QString::number(t.Platillos));
+}
+
+void Surtido::llenarConPlatillos()
+{
+    e.NumMemSurtido = 0;
+    c.ListPla.beginUpdate();
+    c.ListPla.clear();
+    ParaCada(e.ListaSurtidoActual.ArraySurtido, e.ListaSurtidoActual.Count, [&](const TSurtido &s, qsizetype) {
+        const FilaSurtido fila = FilaDe(s);
+        c.ListPla.add(ListaVista::Item, fila.texto, fila.detalle);
+        // Every dish is listed; the memory keeps as many as it has room for.
+        if (e.NumMemSurtido < int(e.MemSurtido.size()))
+            e.MemSurtido[e.NumMemSurtido++] = Recordar(s);
+    });
+    c.ListPla.endUpdate();
+}
+
+void Surtido::llenarConMemoria()
+{
+    c.ListPla.beginUpdate();
+    c.ListPla.clear();
+    for (int i = 0; i < e.NumMemSurtido; ++i) {
+        const FilaSurtido fila = FilaDe(e.MemSurtido[i]);
+        c.ListPla.add(ListaVista::Item, fila.texto, fila.detalle);
+    }
+    c.ListPla.endUpdate();
+}
+
+void Surtido::MarcarSurtidoBtnClick()
+{
+    f.dialogos.Confirmar(QStringLiteral("¿Marcar como Leído?"), [this] {
+        PedirSurtido(1);
+        CancelarNotificacionBtnClick();
+        c.ListPla.setVisible(false);
+    });
+}
+
+void Surtido::CancelarNotificacionBtnClick()
+{
+    if (auto *centro = f.NotificationCenter2())
+        centro->pedirPermiso();
+    else
+        NotificationCenter2PermissionRequestResult(true);
+}
+
+void Surtido::NotificationCenter2PermissionRequestResult(bool concedido)
+{
+    if (concedido)
+        QuitarNotificacion(NombreAviso, f.NotificationCenter1());
+}
+
+void Surtido::ImpresoraChange()
+{
+    if (e.IsLogged)
+        PedirSurtido(0);
+}
+
+void Surtido::SwitchSurSwitch()
+{
+    const bool activo = c.SwitchSur.checked();
+    if (activo)
+        f.TimerSur.start();
+    else
+        f.TimerSur.stop();
+    c.TimerSur.setEnabled(activo);
+}
+
+void Surtido::ProgramarNotificacion(int numero, const QString &nombre, const QString &cuerpo,
+                                    CentroNotificaciones *centro, int segundos)
+{
+    if (!centro)
+        return;
+    Notificacion n;
+    n.numero = numero;
+    n.nombre = nombre;
+    n.cuerpo = cuerpo;
+    n.fecha = f.ahora().addSecs(segundos);
+    n.repetirSeg = RepeticionSeg;
+    centro->programar(n);
+}
+
+void Surtido::QuitarNotificacion(const QString &nombre, CentroNotificaciones *centro)
+{
+    if (centro)
+        centro->cancelar(nombre);
+}
