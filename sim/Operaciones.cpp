@@ -196,6 +196,9 @@ Operaciones::Respuesta Operaciones::atender(const QByteArray &peticion, const QS
     const QString op = p->operacion();
     QString usuario;
     p->leer(QStringLiteral("User"), Valor::de(usuario));
+    // A sim left running for a demonstration keeps only the latest calls.
+    if (m_llamadas.size() >= 1000)
+        m_llamadas.removeFirst();
     m_llamadas.append(QJsonObject{{QStringLiteral("operacion"), op},
                                   {QStringLiteral("accion"), accion},
                                   {QStringLiteral("usuario"), usuario}});

@@ -25,8 +25,8 @@ public:
     /// included), kept in the call log.
     [[nodiscard]] Respuesta atender(const QByteArray &peticion, const QString &accion = {});
 
-    /// Every call received since the start or the last olvidarLlamadas(): operation,
-    /// SOAPAction and user, oldest first.
+    /// The calls received since the start or the last olvidarLlamadas() (the latest 1000):
+    /// operation, SOAPAction and user, oldest first.
     [[nodiscard]] const QJsonArray &llamadas() const { return m_llamadas; }
     void olvidarLlamadas() { m_llamadas = {}; }
 
