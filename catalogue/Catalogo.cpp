@@ -1,5 +1,104 @@
 #include "catalogue/Catalogo.h"
+#include "app/Navegacion.h"
 
-Catalogo::Catalogo(TTabbedForm &form) : Controlador(form) {}
+Catalogo::Catalogo(TTabbedForm &form)
+    : Controlador(form)
+{
+    connect(&c.ListaCat, &TileList::tocado, this, &Catalogo::ListaCatTileClick);
+    connect(&c.ListaSubCat, &TileList::tocado, this, &Catalogo::ListaSubCatTileClick);
+    connect(&c.ListaPro, &TileList::tocado, this, &Catalogo::ListaProTileClick);
+    connect(&c.ListaPro, &TileList::detallePedido, this, &Catalogo::ListaProTileShowDetail);
+    connect(&c.BuscarProBtn, &Control::pulsado, this, &Catalogo::BuscarProBtnClick);
+    connect(&c.PriorBtn, &Control::pulsado, this, &Catalogo::PriorBtnClick);
+    connect(&c.NextBtn, &Control::pulsado, this, &Catalogo::NextBtnClick);
+    connect(&c.Btn1, &Control::pulsado, this, &Catalogo::Btn1Click);
+    connect(&c.Btn2, &Control::pulsado, this, &Catalogo::Btn2Click);
+    connect(&c.Btn3, &Control::pulsado, this, &Catalogo::Btn3Click);
 
-void Catalogo::CargarCategorias() {}
+    const auto dibujoCat = [this](const TileList &, int, AspectoTile &a) { ListaCatCustomizeTile(f, a); };
+    c.ListaCat.setDibujo(dibujoCat);
+    c.ListaSubCat.setDibujo(dibujoCat);
+    c.ListaPro.setDibujo([this](const TileList &, int, AspectoTile &a) { ListaProCustomizeTile(f, a); });
+}
+
+namespace {
+/// White tile, blue caption at the top; with pictures the caption takes two lines and
+/// the picture the rest, without them the caption fills the tile.
+void aspectoCatalogo(const TTabbedForm &f, bool conImagen, AspectoTile &a)
+{
+    a.relleno = QColor::fromRgba(0xFFFFFFFF);
+    a.margenIzq = 0;
+    a.margenDer = 2;
+    a.margenSup = 1;
+    a.margenInf = 0;
+    a.lineasTexto = conImagen ? 2 : 0;
+    a.extraTexto = conImagen ? 10 : 0;
+    a.colorTexto = QColor::fromRgba(0xFF0000FF);
+    a.tamFuente = f.estado.FuenteCuadros;
+    a.mostrarImagen = conImagen;
+}
+} // namespace
+
+void Catalogo::ListaCatCustomizeTile(const TTabbedForm &f, AspectoTile &a)
+{
+    aspectoCatalogo(f, f.controles.SwitchC.checked(), a);
+}
+
+void Catalogo::ListaProCustomizeTile(const TTabbedForm &f, AspectoTile &a)
+{
+    aspectoCatalogo(f, f.controles.SwitchP.checked(), a);
+}
+
+void Catalogo::mostrarLista(Vista v)
+{
+    c.Captura.setVisible(v == Vista::Productos);
+    c.ListaCat.setVisible(v == Vista::Categorias);
+    c.ListaSubCat.setVisible(v == Vista::SubCategorias);
+    c.ListaPro.setVisible(v == Vista::Productos);
+    c.ListaMod.setVisible(false);
+    f.navegacion().QuitarCategoTileList();
+    c.ToolBarOtro.setEnabled(false);
+    c.LabelInfo.setText({});
+    c.ToolBar1.setVisible(true);
+}
+
+void Catalogo::marcarSegmento(Control &boton)
+{
+    for (Control *b : {&c.Btn1, &c.Btn2, &c.Btn3})
+        b->setChecked(b == &boton);
+}
+
+void Catalogo::PriorBtnClick()
+{
+    for (TileList *l : {&c.ListaPro, &c.ListaCat, &c.ListaSubCat})
+        if (l->visible())
+            l->priorPage();
+}
+
+void Catalogo::NextBtnClick()
+{
+    for (TileList *l : {&c.ListaPro, &c.ListaCat, &c.ListaSubCat})
+        if (l->visible())
+            l->nextPage();
+}
+
+void Catalogo::navegar(Vista v, Control &segmento)
+{
+    // The lists keep their tiles: the bar only switches between them, fetching nothing.
+    marcarSegmento(segmento);
+    c.ListaCat.setVisible(v == Vista::Categorias);
+    c.ListaSubCat.setVisible(v == Vista::SubCategorias);
+    c.ListaPro.setVisible(v == Vista::Productos);
+    c.ListaMod.setVisible(false);
+    c.ToolBar1.setVisible(v == Vista::Productos);
+    c.ToolBarOtro.setEnabled(false);
+    c.LabelInfo.setText({});
+    f.navegacion().Validar();
+    f.navegacion().QuitarCategoTileList();
+}
+
+void Catalogo::Btn1Click() { navegar(Vista::Categorias, c.Btn1); }
+
+void Catalogo::Btn2Click() { navegar(Vista::SubCategorias, c.Btn2); }
+
+void Catalogo::Btn3Click() { navegar(Vista::Productos, c.Btn3); }

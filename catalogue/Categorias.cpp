@@ -1,0 +1,147 @@
+// The categories and subcategories of the catalogue screen.
+#include "app/Navegacion.h"
+#include "catalogue/Catalogo.h"
+#include "catalogue/FiltroProductos.h"
+#include "catalogue/FotosCatalogo.h"
+
+namespace {
+/// What the categories task carries between its thread and the screen.
+struct TareaCategorias {
+    QString user, pass;
+    bool foto = false;
+    bool cargadas = false;
+    bool demo = false;
+    QString smsg;
+};
+
+/// The category drawn at tile position `posicion`: tiles are made for the present
+/// entries of the list, in order.
+const TCategoria *categoriaEnPosicion(const TListaCategoria &lista, int posicion)
+{
+    const TCategoria *r = nullptr;
+    int n = 0;
+    ParaCada(lista.ArrayCategoria, lista.Count, [&](const TCategoria &cat, qsizetype) {
+        if (n++ == posicion)
+            r = &cat;
+    });
+    return r;
+}
+} // namespace
+
+void Catalogo::CargarCategorias()
+{
+    c.ListaCat.clear();
+    mostrarLista(Vista::Categorias);
+    if (f.tareas.ocupado())
+        return;
+
+    auto t = std::make_shared<TareaCategorias>();
+    t->user = c.iUser.text();
+    t->pass = c.iPass.text();
+    t->foto = c.SwitchC.checked();
+    t->cargadas = e.CategoriasCargadas;
+    t->demo = e.ModoDemo;
+
+    f.tareas.iniciar(
+        [this, t](const Paso &paso) {
+            paso.ui([&] {
+                f.ActivityDialog1.setMessage(QStringLiteral("Cargando categorias"));
+                f.ActivityDialog1.show();
+                f.CargarEspera(QStringLiteral("Recuperando Categorias"));
+            });
+            if (t->cargadas)
+                return;
+            if (t->demo) {
+                paso.ui([&] { e.CategoriasCargadas = true; });
+                return;
+            }
+            try {
+                // Fetched once per sign-in; a failure leaves the flag down so the next visit asks again.
+                auto lista = f.SoapClient1().itrazen()->ObtenerCategoriasPOS(t->user, t->pass, t->foto);
+                paso.ui([&] {
+                    e.ListaCategorias = lista.value_or(TListaCategoria{});
+                    e.CategoriasCargadas = true;
+                });
+            } catch (const std::exception &) {
+                t->smsg = QStringLiteral("No se pudo obtener la lista");
+            }
+        },
+        [this, t] {
+            f.ActivityDialog1.hide();
+            f.DesCargarEspera();
+            if (!t->smsg.isEmpty()) {
+                f.MostrarMensaje(t->smsg);
+                return;
+            }
+            mostrarCategorias();
+        });
+}
+
+void Catalogo::mostrarCategorias()
+{
+    const bool fotos = c.SwitchC.checked();
+    c.ListaCat.beginUpdate();
+    ParaCada(e.ListaCategorias.ArrayCategoria, e.ListaCategorias.Count, [&](const TCategoria &cat, qsizetype) {
+        Tile t;
+        t.tag = cat.NuCategoria;
+        t.caption = cat.Descripcion;
+        const int i = c.ListaCat.add(t);
+        if (fotos && !cat.Foto.isEmpty())
+            FotosCatalogo::GuardarYMostrar(c.ListaCat, i, cat.Foto, FotosCatalogo::Categoria(cat.NuCategoria));
+    });
+    marcarSegmento(c.Btn1);
+    c.ListaCat.endUpdate();
+    f.navegacion().Validar();
+}
+
+void Catalogo::ListaCatTileClick(int indice)
+{
+    if (indice < 0 || indice >= c.ListaCat.count())
+        return;
+    e.NuCategoria = c.ListaCat.tile(indice).tag;
+    const TCategoria *cat = categoriaEnPosicion(e.ListaCategorias, indice);
+    const bool conSub = cat && cat->ListaSubCategoria && cat->ListaSubCategoria->Count != 0;
+    if (conSub && !e.ModoDemo) {
+        CargarSubCategorias(e.NuCategoria);
+        return;
+    }
+    c.ListaSubCat.clear();
+    CargarProductos(int(TipoFiltro::Categoria), {});
+}
+
+void Catalogo::CargarSubCategorias(int ID)
+{
+    mostrarLista(Vista::SubCategorias);
+    const bool fotos = c.SwitchC.checked();
+    c.ListaSubCat.beginUpdate();
+    try {
+        c.ListaSubCat.clear();
+        // Every category with that number, not only the first.
+        ParaCada(e.ListaCategorias.ArrayCategoria, e.ListaCategorias.Count, [&](const TCategoria &cat, qsizetype) {
+            if (cat.NuCategoria != ID || !cat.ListaSubCategoria)
+                return;
+            const TListaSubCategoria &subs = *cat.ListaSubCategoria;
+            ParaCada(subs.ArraySubCategoria, subs.Count, [&](const TSubCategoria &sub, qsizetype) {
+                Tile t;
+                t.tag = sub.NuSubCategoria;
+                t.caption = sub.Descripcion;
+                const int i = c.ListaSubCat.add(t);
+                if (fotos && !sub.Foto.isEmpty())
+                    FotosCatalogo::GuardarYMostrar(c.ListaSubCat, i, sub.Foto, FotosCatalogo::SubCategoria());
+            });
+        });
+    } catch (const std::exception &) {
+        f.MostrarMensaje(QStringLiteral("Error al cargar subcategorias"));
+    }
+    marcarSegmento(c.Btn2);
+    c.ListaSubCat.endUpdate();
+    f.navegacion().Validar();
+}
+
+void Catalogo::ListaSubCatTileClick(int indice)
+{
+    if (indice < 0 || indice >= c.ListaSubCat.count())
+        return;
+    e.NuSubCategoria = c.ListaSubCat.tile(indice).tag;
+    CargarProductos(int(TipoFiltro::SubCategoria), {});
+}

@@ -1,0 +1,10 @@
+#include "catalogue/TextosProducto.h"
+#include "util/Numeros.h"
+#include "util/Textos.h"
+
+QString TextoPrecio(double precio) { return FormatoPatron(precio, QStringLiteral("$ ###,##0.00")); }
+
+QString CaptionProducto(const QString &descripcion, double precio)
+{
+    return Capitalizar(descripcion) + u'\r' + TextoPrecio(precio);
+}
