@@ -1,5 +1,148 @@
 #include "order/Pedido.h"
+#include "app/Navegacion.h"
+#include "order/CalcularDetalle.h"
+#include "order/Modificadores.h"
+#include "order/Pendientes.h"
+#include "order/TextoLinea.h"
+#include "util/Numeros.h"
 
-Pedido::Pedido(TTabbedForm &form) : Controlador(form) {}
+Pedido::Pedido(TTabbedForm &form)
+    : Controlador(form)
+{
+    connect(&c.AddPed, &Control::pulsado, this, [this] { AddPedClick(); });
+    connect(&c.ListPed, &ListaVista::tocado, this, &Pedido::ListPedClick);
+    connect(&c.ListPed, &ListaVista::tocadoDoble, this, &Pedido::ListPedDblClick);
+    connect(&c.ListPed, &ListaVista::borrado, this, &Pedido::ListPedDeleteItem);
+    connect(&c.Button1, &Control::pulsado, this, &Pedido::ListPedDblClick);
+    connect(&c.GuardarCant, &Control::pulsado, this, &Pedido::GuardarCantClick);
+}
 
-void Pedido::LlenarPedido() {}
+ReglasEmpresa Pedido::reglas() const { return {e.IVAIncluido, e.OP_IEPS_SOBRE_IVA, e.TC_VentaCredito}; }
+
+void Pedido::AddPedClick(bool revisarModificadores)
+{
+    const int sel = c.ListaPro.selectedIndex();
+    if (sel < 0)
+        return;
+    const Tile tile = c.ListaPro.tile(sel);
+    const int pos = tile.tag; // the product's position in ListaProductos
+    const std::optional<TProducto> producto = e.ListaProductos.ArrayProducto.value(pos);
+    if (!producto)
+        return;
+    if (revisarModificadores && TieneModificadores(*producto)) {
+        f.modificadores().MostrarModificador(pos);
+        return;
+    }
+    try {
+        const QString cantidad = c.Cantidad.text();
+        AgregarAPedido(pos, c.Cantidad.value());
+        c.LabelInfo.setText(u'[' + QString::number(e.PedidoActual.Count) + QStringLiteral("]  +  ") + cantidad
+                            + QStringLiteral(" X ") + tile.caption);
+        f.navegacion().Validar();
+        c.ListaPro.setSelectedIndex(-1);
+    } catch (const std::exception &) {
+        f.DesCargarEspera();
+    }
+}
+
+void Pedido::AgregarAPedido(int Index, double Cant)
+{
+    const auto &productos = e.ListaProductos.ArrayProducto;
+    if (Index < 0 || Index >= productos.size() || !productos[Index])
+        return;
+    const TProducto &p = *productos[Index];
+    c.ListPed.setVisible(true);
+
+    TPedido &ped = e.PedidoActual;
+    ++ped.Count;
+    ped.SetLengthList(ped.Count);
+    TDetalle &d = ped.ArrayDetalle[ped.Count - 1].emplace();
+    d.NuDetalle = ped.Count; // never renumbered, even after a delete
+    d.NuProducto = p.ID;
+    d.Producto = TextoProducto(p);
+    d.Cantidad = Cant;
+    const PrecioLinea precio = ReglaPrecio(p, reglas());
+    d.PreOri = precio.PreOri;
+    d.Precio = precio.Precio;
+    d.TasaIVA = p.TasaIVA;
+    d.TasaIEPS = p.TasaIEPS;
+    d.Descuento = 0;
+    for (int k = 1; k <= 6; ++k)
+        d.Esp(k) = e.EspPendiente[k - 1];
+    d = CalcularDetalle(d, reglas());
+
+    LlenarPedido();
+    const int ultima = c.ListPed.count() - 1;
+    c.ListPed.scrollToItem(ultima);
+    c.ListPed.setSelectedIndex(ultima);
+    e.EspPendiente.fill({});
+    c.Cantidad.setValue(1);
+}
+
+void Pedido::LlenarPedido()
+{
+    TPedido &ped = e.PedidoActual;
+    c.ListPed.beginUpdate();
+    c.ListPed.clear();
+    double total = 0, subTotal = 0, iva = 0, ieps = 0;
+    ParaCada(ped.ArrayDetalle, ped.Count, [&](const TDetalle &d, qsizetype) {
+        c.ListPed.add(ListaVista::Item, TextoLinea(d), DetalleLinea(d));
+        total += d.Total;
+        subTotal += d.SubTotal;
+        iva += d.IVA;
+        ieps += d.IEPS;
+    });
+    c.EditTotal.setText(FormatoNumero(total));
+    ped.SubTotal = subTotal;
+    ped.IVA = iva;
+    ped.IEPS = ieps;
+    ped.Total = total;
+    c.ListPed.endUpdate();
+}
+
+void Pedido::ListPedClick()
+{
+    e.LineaEditada = -1;
+    c.ToolBarCap.setVisible(false);
+}
+
+void Pedido::ListPedDblClick()
+{
+    e.LineaEditada = c.ListPed.selectedIndex();
+    if (e.LineaEditada < 0)
+        return;
+    const auto &linea = e.PedidoActual.ArrayDetalle.value(e.LineaEditada);
+    if (!linea)
+        return;
+    c.ToolBarCap.setVisible(true);
+    c.SBCantidad.setText(FormatoNumero(linea->Cantidad));
+}
+
+void Pedido::GuardarCantClick()
+{
+    const int i = e.LineaEditada;
+    if (i < 0)
+        return;
+    c.ToolBarCap.setVisible(false);
+    TPedido &ped = e.PedidoActual;
+    if (i >= ped.Count || i >= ped.ArrayDetalle.size() || !ped.ArrayDetalle[i])
+        return;
+    TDetalle &d = *ped.ArrayDetalle[i];
+    d.Cantidad = LeerReal(c.SBCantidad.text());
+    d = CalcularDetalle(d, reglas());
+    LlenarPedido();
+    c.ListPed.setSelectedIndex(i);
+}
+
+void Pedido::ListPedDeleteItem(int AIndex)
+{
+    TPedido &ped = e.PedidoActual;
+    if (AIndex < 0 || AIndex >= ped.Count || AIndex >= ped.ArrayDetalle.size())
+        return;
+    ped.ArrayDetalle.removeAt(AIndex);
+    --ped.Count;
+    // A quantity being edited belonged to a line that may have moved or gone: drop it.
+    e.LineaEditada = -1;
+    c.ToolBarCap.setVisible(false);
+    LlenarPedido();
+}
