@@ -1,0 +1,57 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import Trazen
+
+// The waiter's sales summary: comandas waiting and finished, tips and the total, as the
+// server reported them when the screen was opened.
+Flickable {
+    id: pantalla
+    property QtObject form
+    function ctl(n) { return form ? form.control(n) : null }
+    contentHeight: columna.implicitHeight
+    boundsBehavior: Flickable.StopAtBounds
+    ScrollBar.vertical: ScrollBar {}
+
+    // Turquoise bands, light enough over the dark background for white text to stay legible.
+    readonly property color cianOscuro: Qt.rgba(0, 0.545, 0.545, 1)         // dark cyan
+    readonly property color turquesaPalida: Qt.rgba(0.686, 0.933, 0.933, 0.5) // pale turquoise
+
+    component Cifra: Banda {
+        id: cifra
+        property string campo
+        property int ancho: 90
+        implicitHeight: 62
+        color: pantalla.turquesaPalida
+        TzField {
+            control: pantalla.ctl(cifra.campo)
+            readOnly: true
+            horizontalAlignment: TextInput.AlignRight
+            verticalAlignment: TextInput.AlignVCenter
+            topPadding: 8
+            bottomPadding: 8
+            font.bold: true
+            Layout.preferredWidth: cifra.ancho
+        }
+    }
+
+    ColumnLayout {
+        id: columna
+        width: pantalla.width
+        spacing: 2
+
+        Banda {
+            objectName: "Label13"
+            titulo: true
+            tamano: Theme.texto14
+            color: pantalla.cianOscuro
+            etiqueta: "RESUMEN DE VENTAS"
+        }
+        Cifra { objectName: "Label18"; etiqueta: "Comandas En Espera"; campo: "ComandasPenT" }
+        Cifra { objectName: "Label17"; etiqueta: "Comandas Terminadas"; campo: "ComandasFinT" }
+        Cifra { objectName: "Label16"; etiqueta: "Propinas en Comandas"; campo: "PropinasT"; ancho: 170 }
+        Cifra { objectName: "Label15"; etiqueta: "Total Comandas"; campo: "TotalT"; ancho: 170 }
+        Item { Layout.preferredHeight: 16 }
+    }
+}

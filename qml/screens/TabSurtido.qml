@@ -1,0 +1,79 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import Trazen
+
+// The ready dishes: which printer to check, the automatic check every minute, how many
+// dishes wait with the button that marks them as read, and the dishes themselves
+// (customer and table, the dish below, the quantity at the right). For reading only.
+Item {
+    id: pantalla
+    property QtObject form
+    function ctl(n) { return form ? form.control(n) : null }
+    readonly property QtObject platillos: ctl("ListPla")
+
+    // Golden bands, light enough over the dark background for white text to stay legible.
+    readonly property color dorado: Qt.rgba(0.855, 0.647, 0.125, 1)   // goldenrod
+    readonly property color doradoPalido: Qt.rgba(0.933, 0.91, 0.667, 0.55) // pale goldenrod
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 2
+
+        Banda {
+            objectName: "Label19"
+            titulo: true
+            tamano: Theme.texto14
+            color: pantalla.dorado
+            etiqueta: "PLATILLOS LISTOS"
+        }
+        Banda {
+            objectName: "Label25"
+            color: pantalla.doradoPalido
+            etiqueta: "Impresora a revisar"
+            TzCombo {
+                control: pantalla.ctl("Impresora")
+                Layout.preferredWidth: 190
+            }
+        }
+        Banda {
+            objectName: "Label20"
+            color: pantalla.doradoPalido
+            etiqueta: "Auto revisar (cada min)"
+            TzSwitch { control: pantalla.ctl("SwitchSur") }
+        }
+        Banda {
+            objectName: "LabelSer"
+            color: pantalla.doradoPalido
+            etiqueta: pantalla.ctl("LabelSer") ? pantalla.ctl("LabelSer").text : ""
+            TzField {
+                control: pantalla.ctl("PlatillosT")
+                readOnly: true
+                horizontalAlignment: TextInput.AlignRight
+                verticalAlignment: TextInput.AlignVCenter
+                topPadding: 8
+                bottomPadding: 8
+                font.bold: true
+                Layout.preferredWidth: 60
+            }
+            TzButton {
+                control: pantalla.ctl("MarcarSurtidoBtn")
+                font.pixelSize: Theme.texto14
+                font.capitalization: Font.MixedCase // the caption as written
+            }
+        }
+
+        FilasView {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            vista: pantalla.platillos
+            alturaItem: 70
+        }
+        // Keeps the bands at the top while the list is hidden.
+        Item {
+            Layout.fillHeight: true
+            visible: !pantalla.platillos || !pantalla.platillos.visible
+        }
+    }
+}
