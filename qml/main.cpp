@@ -1,10 +1,7 @@
 #include "Ventana.h"
 #include "app/ClienteSoap.h"
 #include "app/TTabbedForm.h"
-#if __has_include("kitchen/CrearCentroNotificaciones.h")
 #include "kitchen/CrearCentroNotificaciones.h"
-#define TZ_NOTIFICACIONES 1
-#endif
 #include <QApplication>
 #include <QGuiApplication>
 #include <QInputMethod>
@@ -24,10 +21,8 @@ int main(int argc, char *argv[])
     Plataforma plataforma;
     plataforma.servicio = std::make_shared<ClienteSoap>();
     plataforma.tecladoVisible = [] { return QGuiApplication::inputMethod()->isVisible(); };
-#ifdef TZ_NOTIFICACIONES
     plataforma.notificaciones1 = CrearCentroNotificaciones();
     plataforma.notificaciones2 = CrearCentroNotificaciones();
-#endif
 
     TTabbedForm forma(plataforma);
     QQmlApplicationEngine motor;

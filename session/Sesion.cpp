@@ -117,6 +117,8 @@ void Sesion::IniciarDemo()
         t.notes.clear();
     });
     e.IsLogged = true;
+    // The drawer's items follow the signed-in state at once, not at the next screen.
+    f.navegacion().Validar();
     e.Printer1 = QStringLiteral("Caja");
     e.Printer2 = QStringLiteral("Cocina");
     e.Printer3 = QStringLiteral("Barra 1");

@@ -1,0 +1,183 @@
+#include "FormaPrueba.h"
+#include "app/Ajustes.h"
+#include "app/Navegacion.h"
+#include "storage/ArchivoIni.h"
+#include "util/Archivos.h"
+#include <QtTest>
+
+namespace {
+QString leer(const FormaPrueba &p, const QString &clave)
+{
+    return LeerConfig(p.f.estado.ArchivoConfig, QStringLiteral("AppMovil"), clave, QStringLiteral("<falta>"));
+}
+
+qint64 tamano(const QString &ruta) { return QFileInfo::exists(ruta) ? QFileInfo(ruta).size() : -1; }
+} // namespace
+
+/// The display and connection settings screens and the saved product list's buttons.
+class TstAjustes : public QObject {
+    Q_OBJECT
+private slots:
+    void aplicarAjustesDePantalla_data()
+    {
+        QTest::addColumn<bool>("imagenes");
+        QTest::addColumn<int>("filasMesa");
+        QTest::addColumn<int>("filasCat");
+        QTest::addColumn<int>("filasPro");
+        QTest::newRow("con imagenes") << true << 4 << 3 << 3;
+        QTest::newRow("sin imagenes") << false << 9 << 8 << 6;
+    }
+    void aplicarAjustesDePantalla()
+    {
+        QFETCH(bool, imagenes);
+        QFETCH(int, filasMesa);
+        QFETCH(int, filasCat);
+        QFETCH(int, filasPro);
+        FormaPrueba p;
+        auto &c = p.f.controles;
+        for (Control *s : {&c.SwitchM, &c.SwitchC, &c.SwitchP})
+            s->setChecked(imagenes);
+        c.Fuente1.setText(QStringLiteral("15"));
+        c.Fuente2.setText(QStringLiteral("11"));
+        c.Columnas.setText(QStringLiteral("4"));
+        c.ColumnasCat.setText(QStringLiteral("2"));
+        c.ColumnasPro.setText(QStringLiteral("5"));
+        p.f.ajustes().SetSettings();
+
+        QCOMPARE(p.f.estado.FuenteCuadros, 15);
+        QCOMPARE(p.f.estado.FuenteListados, 11);
+        QCOMPARE(c.ListaMesa.rows(), filasMesa);
+        QCOMPARE(c.ListaCat.rows(), filasCat);
+        QCOMPARE(c.ListaSubCat.rows(), filasCat);
+        QCOMPARE(c.ListaPro.rows(), filasPro);
+        for (const TileList *l : {&c.ListaMesa, &c.ListaCat, &c.ListaSubCat, &c.ListaPro})
+            QCOMPARE(l->showPictures(), imagenes);
+        QCOMPARE(c.ListaMesa.columns(), 4);
+        QCOMPARE(c.ListaCat.columns(), 2);
+        QCOMPARE(c.ListaSubCat.columns(), 2);
+        QCOMPARE(c.ListaPro.columns(), 5);
+        // Fonts of the comanda list: footer +5, header +7, edited item as is, items +2.
+        QCOMPARE(c.Lista.footerFont(), 16);
+        QCOMPARE(c.Lista.headerFont(), 18);
+        QCOMPARE(c.Lista.editFont(), 11);
+        QCOMPARE(c.Lista.itemFont(), 13);
+
+        const QString uno = imagenes ? QStringLiteral("1") : QStringLiteral("0");
+        QCOMPARE(leer(p, QStringLiteral("ImgCategoria")), uno);
+        QCOMPARE(leer(p, QStringLiteral("ImgMesa")), uno);
+        QCOMPARE(leer(p, QStringLiteral("ImgProducto")), uno);
+        QCOMPARE(leer(p, QStringLiteral("Fuente1")), QStringLiteral("15"));
+        QCOMPARE(leer(p, QStringLiteral("Fuente2")), QStringLiteral("11"));
+        QCOMPARE(leer(p, QStringLiteral("Columnas")), QStringLiteral("4"));
+        QCOMPARE(leer(p, QStringLiteral("ColumnasCat")), QStringLiteral("2"));
+        QCOMPARE(leer(p, QStringLiteral("ColumnasPro")), QStringLiteral("5"));
+        QCOMPARE(leer(p, QStringLiteral("WSDL")), QStringLiteral("<falta>")); // only the display keys
+    }
+
+    void sinCambiosGuardaLasOchoClaves()
+    {
+        FormaPrueba p;
+        p.f.ajustes().SetSettings();
+        for (const char *k : {"ImgCategoria", "ImgMesa", "ImgProducto", "Fuente1", "Fuente2", "Columnas",
+                              "ColumnasCat", "ColumnasPro"})
+            QVERIFY2(leer(p, QString::fromLatin1(k)) != u"<falta>", k);
+    }
+
+    void nombreDelServidorArmaLaDireccion_data()
+    {
+        QTest::addColumn<QString>("dns");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("minusculas") << "Servidor1" << "http://servidor1:3269/WSTrazen.dll/wsdl/Itrazen";
+        QTest::newRow("vacio no es demo") << "" << "http://:3269/WSTrazen.dll/wsdl/Itrazen";
+        QTest::newRow("ip") << "192.168.1.20" << "http://192.168.1.20:3269/WSTrazen.dll/wsdl/Itrazen";
+        QTest::newRow("solo ascii baja") << QString::fromUtf8("CAFÉ") << QString::fromUtf8("http://cafÉ:3269/WSTrazen.dll/wsdl/Itrazen");
+    }
+    void nombreDelServidorArmaLaDireccion()
+    {
+        QFETCH(QString, dns);
+        QFETCH(QString, url);
+        FormaPrueba p;
+        p.f.controles.URLWSDL.editar(QStringLiteral("escrita a mano"));
+        p.f.controles.DNS.editar(QStringLiteral("x"));
+        p.f.controles.DNS.editar(dns);
+        QCOMPARE(p.f.controles.URLWSDL.text(), url);
+    }
+
+    void okEnConexion()
+    {
+        FormaPrueba p;
+        QVERIFY(p.iniciarSesion());
+        auto &c = p.f.controles;
+        c.iUser.setText(QStringLiteral("ana"));
+        p.f.navegacion().ConfigurarBtnClick();
+        c.URLWSDL.editar(QStringLiteral("http://nuevo:3269/WSTrazen.dll/wsdl/Itrazen"));
+        c.SwitchUser.alternar(false);
+        QCOMPARE(leer(p, QStringLiteral("UserPass")), QStringLiteral("<falta>")); // nothing before OK
+        c.OKBtn.pulsar();
+        QCOMPARE(leer(p, QStringLiteral("WSDL")), QStringLiteral("http://nuevo:3269/WSTrazen.dll/wsdl/Itrazen"));
+        QCOMPARE(leer(p, QStringLiteral("UserPass")), QStringLiteral("0"));
+        QCOMPARE(p.f.activeTab(), QStringLiteral("TabItem1"));
+        QVERIFY(!p.f.estado.IsLogged);
+        QCOMPARE(c.iUser.text(), QStringLiteral("ana")); // the fields keep their text
+        // Demo mode was decided at start: the reset rebuilds the demo data.
+        QVERIFY(p.f.estado.ModoDemo);
+        QCOMPARE(p.f.estado.ListaMesasActual.Count, 4);
+        QCOMPARE(p.f.estado.NumProductosGuardados(), 0);
+    }
+
+    void guardarYDepurar()
+    {
+        FormaPrueba p(FormaPrueba::iniServidor());
+        auto &e = p.f.estado;
+        const QString archivo = RutaDocumento(QStringLiteral("Pos_Prod.dat"));
+        for (int i = 0; i < 12; ++i)
+            e.ProductosGuardados.agregar({});
+        p.f.controles.Guardar.pulsar();
+        QCOMPARE(p.f.dialogos.historial().last(), QStringLiteral("Se han guardado 12 productos"));
+        QCOMPARE(tamano(archivo), 12 * 10784);
+        p.f.controles.Button2.pulsar();
+        QCOMPARE(p.f.dialogos.historial().last(), QStringLiteral("Se han depurado 12 productos"));
+        QCOMPARE(e.NumProductosGuardados(), 0);
+        QCOMPARE(tamano(archivo), 0);
+        QCOMPARE(p.f.controles.LabelGuardarLista.text(), QStringLiteral("Guardar productos consultados (0)"));
+        p.f.controles.Guardar.pulsar();
+        QCOMPARE(p.f.dialogos.historial().last(), QStringLiteral("Se han guardado 0 productos"));
+        QCOMPARE(tamano(archivo), 0);
+    }
+
+    void leerAlSalirDeAjustes()
+    {
+        FormaPrueba p(FormaPrueba::iniServidor());
+        auto &e = p.f.estado;
+        for (int i = 0; i < 3; ++i)
+            e.ProductosGuardados.agregar({});
+        p.f.ajustes().SaveProductos();
+        e.setNumProductosGuardados(0);
+        p.f.setActiveTab(QStringLiteral("TabSettings"));
+        p.f.navegacion().BackBtn2Click();
+        QCOMPARE(e.NumProductosGuardados(), 3);
+        QCOMPARE(p.f.controles.LabelGuardarLista.text(), QStringLiteral("Guardar productos consultados (3)"));
+    }
+
+    void enDemoNoSeTocaElDisco()
+    {
+        FormaPrueba p;
+        p.f.controles.Guardar.pulsar();
+        QCOMPARE(p.f.dialogos.historial().last(), QStringLiteral("Se han guardado 19 productos"));
+        p.f.controles.Button2.pulsar();
+        QVERIFY(!QFileInfo::exists(RutaDocumento(QStringLiteral("Pos_Prod.dat"))));
+    }
+
+    void escrituraFallidaSeAvisaUnaVez()
+    {
+        FormaPrueba p;
+        // The settings file's place is taken by a folder: no write can succeed.
+        QVERIFY(QDir().mkpath(p.f.estado.ArchivoConfig));
+        p.f.ajustes().SetSettings();
+        QCOMPARE(p.f.dialogos.pendientes(), 1);
+        QVERIFY(p.f.dialogos.texto().startsWith(QStringLiteral("No se pudo guardar la configuración")));
+    }
+};
+
+QTEST_MAIN(TstAjustes)
+#include "tst_ajustes.moc"

@@ -1,0 +1,171 @@
+#include "FormaPrueba.h"
+#include "app/ListaVista.h"
+#include "app/TileList.h"
+#include <QAbstractItemModelTester>
+#include <QSemaphore>
+#include <QtTest>
+
+/// Background tasks, the busy overlay, messages, and the list models the screens draw.
+class TstTareas : public QObject {
+    Q_OBJECT
+private slots:
+    void unaTareaALaVez()
+    {
+        FormaPrueba p;
+        QSemaphore soltar;
+        int cuerpos = 0, finales = 0;
+        auto cuerpo = [&](const Paso &paso) {
+            paso.ui([&] {
+                ++cuerpos;
+                p.f.ActivityDialog1.show();
+            });
+            soltar.acquire();
+        };
+        auto final = [&] {
+            p.f.ActivityDialog1.hide();
+            ++finales;
+        };
+        QVERIFY(p.f.tareas.iniciar(cuerpo, final));
+        // A second tap before the first task has even shown its dialog is dropped too.
+        QVERIFY(!p.f.tareas.iniciar(cuerpo, final));
+        QTRY_VERIFY(p.f.ActivityDialog1.shown());
+        QVERIFY(!p.f.tareas.iniciar(cuerpo, final));
+        soltar.release();
+        QVERIFY(p.esperarTarea());
+        QCOMPARE(cuerpos, 1);
+        QCOMPARE(finales, 1);
+        QVERIFY(p.f.tareas.iniciar([](const Paso &) {}, [&] { ++finales; }));
+        QVERIFY(p.esperarTarea());
+        QCOMPARE(finales, 2);
+    }
+
+    void elPasoFinalSiempreCorre()
+    {
+        FormaPrueba p;
+        bool final = false;
+        QVERIFY(p.f.tareas.iniciar([](const Paso &) { throw std::runtime_error("falla"); }, [&] { final = true; }));
+        QVERIFY(p.esperarTarea());
+        QVERIFY(final);
+    }
+
+    void unErrorEnLaInterfazVuelveALaTarea()
+    {
+        FormaPrueba p;
+        QString atrapado;
+        p.f.tareas.iniciar(
+            [&](const Paso &paso) {
+                try {
+                    paso.ui([] { throw std::runtime_error("desde la interfaz"); });
+                } catch (const std::exception &e) {
+                    atrapado = QString::fromUtf8(e.what());
+                }
+            },
+            [] {});
+        QVERIFY(p.esperarTarea());
+        QCOMPARE(atrapado, QStringLiteral("desde la interfaz"));
+    }
+
+    void capaDeEspera()
+    {
+        FormaPrueba p;
+        auto &c = p.f.controles;
+        p.f.CargarEspera(QStringLiteral("Conectando"));
+        QVERIFY(c.WaitLayout.visible() && c.AniIndicator1.visible() && c.AniIndicator1.enabled());
+        QCOMPARE(c.LabelWait.text(), QStringLiteral("Conectando"));
+        QCOMPARE(c.ContentLayout.opacity(), 0.1);
+        QVERIFY(!c.ContentLayout.enabled());
+        QVERIFY(p.f.TimerWait.isActive());
+        QCOMPARE(p.f.TimerWait.interval(), 500);
+        p.f.UpdateEspera(QStringLiteral("Obteniendo Mesas"));
+        QCOMPARE(c.LabelWait.text(), QStringLiteral("Obteniendo Mesas"));
+        QVERIFY(c.WaitLayout.visible());
+        p.f.DesCargarEspera();
+        QVERIFY(!c.WaitLayout.visible());
+        QVERIFY(c.LabelWait.text().isEmpty());
+        QCOMPARE(c.ContentLayout.opacity(), 1.0);
+        QVERIFY(c.ContentLayout.enabled());
+        QVERIFY(!p.f.TimerWait.isActive());
+    }
+
+    void mensajesYConfirmaciones()
+    {
+        FormaPrueba p;
+        Dialogos &d = p.f.dialogos;
+        int si = 0;
+        d.MostrarMensaje(QStringLiteral("uno"));
+        const int antes = si; // the call returned before anyone answered
+        d.Confirmar(QStringLiteral("¿Surtir la Comanda?"), [&] { ++si; });
+        QCOMPARE(antes, 0);
+        QCOMPARE(d.pendientes(), 2);
+        QCOMPARE(d.texto(), QStringLiteral("uno"));
+        d.responder(QStringLiteral("OK"));
+        QCOMPARE(d.tipo(), QStringLiteral("confirmacion"));
+        QCOMPARE(d.botones(), (QStringList{"Yes", "No"}));
+        QCOMPARE(d.botonPorDefecto(), QStringLiteral("No"));
+        d.responder(QStringLiteral("No"));
+        QCOMPARE(si, 0);
+        d.Confirmar(QStringLiteral("otra"), [&] { ++si; });
+        d.responder(QString()); // closed without an answer
+        QCOMPARE(si, 0);
+        d.Confirmar(QStringLiteral("otra"), [&] { ++si; });
+        d.responder(QStringLiteral("Yes"));
+        QCOMPARE(si, 1);
+        QCOMPARE(d.pendientes(), 0);
+    }
+
+    void modelosDeLasListas()
+    {
+        TileList tiles(QStringLiteral("ListaPro"));
+        QAbstractItemModelTester t1(&tiles, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester t2(tiles.pageModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        tiles.setRows(2);
+        tiles.setColumns(3);
+        tiles.beginUpdate();
+        for (int i = 0; i < 14; ++i)
+            tiles.add({QStringLiteral("T%1").arg(i)});
+        tiles.endUpdate();
+        QCOMPARE(tiles.pageCount(), 3);
+        QCOMPARE(tiles.pageModel()->rowCount(), 6);
+        tiles.nextPage();
+        tiles.nextPage();
+        QCOMPARE(tiles.page(), 2);
+        QCOMPARE(tiles.pageModel()->rowCount(), 2);
+        QCOMPARE(tiles.pageModel()->data(tiles.pageModel()->index(0, 0), TileList::CaptionRole).toString(),
+                 QStringLiteral("T12"));
+        tiles.nextPage(); // past the last page: stays
+        QCOMPARE(tiles.page(), 2);
+        tiles.setSelectedIndex(13);
+        QCOMPARE(tiles.selectedIndex(), 13);
+        tiles.setSelectedIndex(99);
+        QCOMPARE(tiles.selectedIndex(), -1);
+        tiles.add({QStringLiteral("otro")});
+        tiles.clear();
+        QCOMPARE(tiles.page(), 0);
+
+        ListaVista lista(QStringLiteral("Lista"));
+        QAbstractItemModelTester t3(&lista, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        lista.beginUpdate();
+        lista.add(ListaVista::Encabezado, QStringLiteral("Mesa 1"));
+        lista.add(ListaVista::Item, QStringLiteral("12:  - Ana (4)"), QStringLiteral("$ 100.00"));
+        lista.endUpdate();
+        lista.add(ListaVista::Cierre, QStringLiteral("Total Cuenta: $ 100.00"));
+        QCOMPARE(lista.count(), 3);
+        lista.clear();
+        QCOMPARE(lista.count(), 0);
+    }
+
+    void dibujoDeLasTiles()
+    {
+        TileList tiles(QStringLiteral("ListaMod"));
+        tiles.add({QStringLiteral("a")});
+        tiles.setDibujo([](const TileList &, int, AspectoTile &a) {
+            a.relleno = Qt::yellow;
+            throw std::runtime_error("a failure while drawing keeps the look so far");
+        });
+        QCOMPARE(tiles.aspecto(0).relleno, QColor(Qt::yellow));
+        QCOMPARE(tiles.data(tiles.index(0), TileList::FillRole).value<QColor>(), QColor(Qt::yellow));
+    }
+};
+
+QTEST_MAIN(TstTareas)
+#include "tst_tareas.moc"
