@@ -1,0 +1,156 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import Trazen
+
+// The comanda being composed: the customer's name and the persons, the lines (tap,
+// double tap to change a quantity, swipe left to delete), the quantity editor, and at
+// the bottom "Surtir Comanda", "Cancelar Comanda" and the total.
+Item {
+    id: pantalla
+    property QtObject form
+    function ctl(n) { return form ? form.control(n) : null }
+
+    component Etiqueta: Text {
+        color: Theme.texto
+        font.pixelSize: Theme.texto14
+        font.bold: true
+        verticalAlignment: Text.AlignVCenter
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Rectangle {
+            objectName: "ToolBar2"
+            Layout.fillWidth: true
+            Layout.preferredHeight: datos.implicitHeight + 16
+            color: Theme.superficie
+            GridLayout {
+                id: datos
+                anchors.fill: parent
+                anchors.leftMargin: 6
+                anchors.rightMargin: 10
+                anchors.topMargin: 8
+                anchors.bottomMargin: 8
+                columns: 3
+                columnSpacing: 8
+                rowSpacing: 6
+
+                // Opens the selected line's quantity, as a double tap does.
+                ToolButton {
+                    objectName: "Button1"
+                    Layout.rowSpan: 2
+                    Layout.alignment: Qt.AlignVCenter
+                    implicitWidth: Theme.toque + 4
+                    implicitHeight: Theme.toque + 4
+                    visible: pantalla.ctl("Button1") ? pantalla.ctl("Button1").visible : true
+                    enabled: pantalla.ctl("Button1") ? pantalla.ctl("Button1").enabled : true
+                    text: "✎"
+                    font.pixelSize: 24
+                    Material.foreground: Theme.acento
+                    onClicked: pantalla.ctl("Button1").pulsar()
+                }
+                Etiqueta { objectName: "Label5"; text: "Nombre:" }
+                TzField {
+                    Layout.fillWidth: true
+                    control: pantalla.ctl("Nombre")
+                    EnterKey.type: Qt.EnterKeySend
+                    inputMethodHints: Qt.ImhNoPredictiveText
+                }
+                Etiqueta { objectName: "Label10"; text: "Personas:" }
+                Item {
+                    Layout.fillWidth: true
+                    implicitHeight: personas.implicitHeight
+                    TzSpin {
+                        id: personas
+                        anchors.left: parent.left
+                        control: pantalla.ctl("Per")
+                    }
+                }
+            }
+        }
+
+        Rectangle {
+            objectName: "ToolBarCap"
+            visible: pantalla.ctl("ToolBarCap") ? pantalla.ctl("ToolBarCap").visible : false
+            Layout.fillWidth: true
+            Layout.preferredHeight: 60
+            color: Theme.superficieAlta
+            RowLayout {
+                anchors.fill: parent
+                anchors.leftMargin: 12
+                anchors.rightMargin: 10
+                spacing: 8
+                Etiqueta { text: "Cantidad:" }
+                TzSpin { control: pantalla.ctl("SBCantidad") }
+                Item { Layout.fillWidth: true }
+                TzButton {
+                    control: pantalla.ctl("GuardarCant")
+                    implicitWidth: 110
+                    font.capitalization: Font.MixedCase
+                }
+            }
+        }
+
+        FilasView {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            vista: pantalla.ctl("ListPed")
+            alturaItem: 70
+        }
+
+        // Two rows, so that both buttons show their whole text on a phone held upright:
+        // the total at the right, then "Surtir Comanda" and "Cancelar Comanda".
+        Rectangle {
+            objectName: "ToolBar4"
+            Layout.fillWidth: true
+            Layout.preferredHeight: pie.implicitHeight + 16
+            color: Theme.encabezado
+            ColumnLayout {
+                id: pie
+                anchors.fill: parent
+                anchors.margins: 8
+                spacing: 4
+                RowLayout {
+                    Layout.fillWidth: true
+                    spacing: 8
+                    Item { Layout.fillWidth: true }
+                    Etiqueta { objectName: "Label34"; text: "Total:"; font.pixelSize: Theme.texto16 }
+                    TextField {
+                        objectName: "EditTotal"
+                        Layout.preferredWidth: 150
+                        readOnly: true
+                        text: pantalla.ctl("EditTotal") ? pantalla.ctl("EditTotal").text : ""
+                        color: Theme.detalle
+                        font.pixelSize: 20
+                        font.bold: true
+                        horizontalAlignment: Text.AlignRight
+                    }
+                }
+                RowLayout {
+                    Layout.fillWidth: true
+                    spacing: 8
+                    TzButton {
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 1
+                        control: pantalla.ctl("EnviarPedidoBtn")
+                        color: Qt.darker(Theme.exito, 1.5) // white text stays readable
+                        font.capitalization: Font.MixedCase
+                        font.pixelSize: Theme.texto16
+                    }
+                    TzButton {
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 1
+                        control: pantalla.ctl("PedidoCancelarBtn")
+                        color: Theme.peligro
+                        font.capitalization: Font.MixedCase
+                        font.pixelSize: Theme.texto16
+                    }
+                }
+            }
+        }
+    }
+}

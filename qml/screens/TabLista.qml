@@ -1,0 +1,29 @@
+import QtQuick
+import QtQuick.Controls
+import Trazen
+
+// The open comandas, grouped by table: a heading with the table, a row per comanda with
+// its amount, and the table's total. For reading only.
+Item {
+    id: pantalla
+    property QtObject form
+    readonly property QtObject lista: form ? form.control("Lista") : null
+
+    FilasView {
+        anchors.fill: parent
+        vista: pantalla.lista
+        alturaItem: 58
+        alturaEncabezado: 40
+    }
+    Text {
+        objectName: "ListaVacia"
+        anchors.centerIn: parent
+        width: parent.width - 48
+        visible: pantalla.lista && pantalla.lista.count === 0
+        text: "No hay comandas abiertas"
+        color: Theme.textoSuave
+        font.pixelSize: Theme.texto16
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.Wrap
+    }
+}

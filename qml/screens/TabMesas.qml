@@ -1,0 +1,108 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import Trazen
+
+// The table map: in choose mode a bar asks for a table; the tables as a paged grid with
+// their open-comanda badges; at the bottom the arrows that turn the page.
+Item {
+    id: pantalla
+    property QtObject form
+    function ctl(n) { return form ? form.control(n) : null }
+    readonly property QtObject mesas: ctl("ListaMesa")
+
+    component Flecha: RoundButton {
+        property QtObject control
+        property bool hayMas: true
+        objectName: control ? control.name : ""
+        visible: control ? control.visible : true
+        implicitWidth: 56
+        implicitHeight: Theme.toque + 4
+        font.pixelSize: 26
+        font.bold: true
+        flat: true
+        opacity: hayMas ? 1 : 0.35
+        Material.foreground: Theme.texto
+        onClicked: if (control) control.pulsar()
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Rectangle {
+            objectName: "ToolBarMesa"
+            visible: pantalla.ctl("ToolBarMesa") ? pantalla.ctl("ToolBarMesa").visible : false
+            Layout.fillWidth: true
+            Layout.preferredHeight: 46
+            color: Theme.acento
+            Text {
+                objectName: "Label4"
+                anchors.fill: parent
+                anchors.leftMargin: 12
+                anchors.rightMargin: 12
+                text: pantalla.ctl("Label4") ? pantalla.ctl("Label4").text : ""
+                color: Theme.encabezado // dark on coral reads at a glance
+                font.pixelSize: Theme.texto16
+                font.bold: true
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                wrapMode: Text.Wrap
+            }
+        }
+
+        TileGrid {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            list: pantalla.mesas
+        }
+
+        Rectangle {
+            objectName: "ToolBar3"
+            Layout.fillWidth: true
+            Layout.preferredHeight: 56
+            color: Theme.encabezado
+
+            Flecha {
+                anchors.left: parent.left
+                anchors.leftMargin: 6
+                anchors.verticalCenter: parent.verticalCenter
+                control: pantalla.ctl("PriorMBtn")
+                text: "‹"
+                hayMas: pantalla.mesas && pantalla.mesas.page > 0
+            }
+            Text {
+                objectName: "Label1"
+                anchors.centerIn: parent
+                text: "  "
+                color: Theme.textoSuave
+            }
+            // Where the waiter is among the pages.
+            Row {
+                objectName: "PaginasMesa"
+                anchors.centerIn: parent
+                spacing: 8
+                visible: pantalla.mesas && pantalla.mesas.pageCount > 1
+                Repeater {
+                    model: pantalla.mesas ? pantalla.mesas.pageCount : 0
+                    delegate: Rectangle {
+                        required property int index
+                        width: 9
+                        height: 9
+                        radius: 4.5
+                        color: pantalla.mesas && index === pantalla.mesas.page ? Theme.acento : Theme.linea
+                    }
+                }
+            }
+            Flecha {
+                anchors.right: parent.right
+                anchors.rightMargin: 6
+                anchors.verticalCenter: parent.verticalCenter
+                control: pantalla.ctl("NextMBtn")
+                text: "›"
+                hayMas: pantalla.mesas && pantalla.mesas.page < pantalla.mesas.pageCount - 1
+            }
+        }
+    }
+}
