@@ -2,6 +2,7 @@
 #include "app/CentroNotificaciones.h"
 #include "kitchen/FilasSurtido.h"
 #include "kitchen/MensajeConexion.h"
+#include <algorithm>
 
 const QString Surtido::NombreAviso = QStringLiteral("POS");
 const QString Surtido::CuerpoAviso = QStringLiteral("Hay Platillos listos para servir");
@@ -36,7 +37,9 @@ void Surtido::PedirSurtido(int Marcar)
 {
     if (!e.IsLogged)
         return;
-    e.MarcarPendiente = Marcar;
+    // A plain poll asked for before the permission answer arrives (a timer tick) must not
+    // undo the waiter's "Marcar como Leído": the request to mark stays until a poll takes it.
+    e.MarcarPendiente = std::max(e.MarcarPendiente, Marcar);
     if (auto *centro = f.NotificationCenter1())
         centro->pedirPermiso();
     else
@@ -57,6 +60,7 @@ void Surtido::iniciarPoll()
 {
     auto t = std::make_shared<Tarea>();
     t->Marcar = e.MarcarPendiente;
+    e.MarcarPendiente = 0;
     t->demo = e.ModoDemo;
     t->user = c.iUser.text();
     t->pass = c.iPass.text();

@@ -212,7 +212,25 @@ private slots:
         QVERIFY(p.notif1->canceladas.contains(QStringLiteral("POS")));
         QCOMPARE(c.LabelSer.text(), QStringLiteral("No hay ordenes"));
         QVERIFY(!c.MarcarSurtidoBtn.visible());
-        QCOMPARE(p.f.estado.MarcarPendiente, 1);
+    }
+
+    void unTicDelTemporizadorNoDeshaceElMarcado()
+    {
+        FormaPrueba p(FormaPrueba::iniServidor());
+        QVERIFY(p.iniciarSesion());
+        Responder(p, Tres());
+        QVERIFY(Sondear(p));
+        Responder(p, {});
+        QSignalSpy fin(&p.f.tareas, &Tareas::terminada);
+        p.f.controles.MarcarSurtidoBtn.pulsar();
+        p.f.dialogos.responder(QStringLiteral("Yes"));
+        p.f.surtido().TimerSurTimer(); // before the permission answers arrive
+        QTRY_COMPARE(fin.count(), 1);
+        QCoreApplication::processEvents();
+        const auto llamadas = p.servicio->llamadas("ObtenerSurtido");
+        QCOMPARE(llamadas.size(), 2);
+        QVERIFY(llamadas.last().argumentos.contains(QStringLiteral("Marcar=1")));
+        QCOMPARE(p.f.estado.MarcarPendiente, 0); // taken by that poll
     }
 
     void silenciar_data()
