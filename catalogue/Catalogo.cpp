@@ -22,16 +22,16 @@ Catalogo::Catalogo(TTabbedForm &form)
 }
 
 namespace {
-/// White tile, blue caption at the top; with pictures the caption takes two lines and
-/// the picture the rest, without them the caption fills the tile.
-void aspectoCatalogo(const TTabbedForm &f, bool conImagen, AspectoTile &a)
+/// White tile, blue caption at the top; with pictures the caption takes `lineas` lines
+/// and the picture the rest, without them the caption fills the tile.
+void aspectoCatalogo(const TTabbedForm &f, bool conImagen, int lineas, AspectoTile &a)
 {
     a.relleno = QColor::fromRgba(0xFFFFFFFF);
     a.margenIzq = 0;
     a.margenDer = 2;
     a.margenSup = 1;
     a.margenInf = 0;
-    a.lineasTexto = conImagen ? 2 : 0;
+    a.lineasTexto = conImagen ? lineas : 0;
     a.extraTexto = conImagen ? 10 : 0;
     a.colorTexto = QColor::fromRgba(0xFF0000FF);
     a.tamFuente = f.estado.FuenteCuadros;
@@ -41,12 +41,13 @@ void aspectoCatalogo(const TTabbedForm &f, bool conImagen, AspectoTile &a)
 
 void Catalogo::ListaCatCustomizeTile(const TTabbedForm &f, AspectoTile &a)
 {
-    aspectoCatalogo(f, f.controles.SwitchC.checked(), a);
+    aspectoCatalogo(f, f.controles.SwitchC.checked(), 2, a);
 }
 
 void Catalogo::ListaProCustomizeTile(const TTabbedForm &f, AspectoTile &a)
 {
-    aspectoCatalogo(f, f.controles.SwitchP.checked(), a);
+    // The tiles wrap long names: a third line keeps the price under a two-line name in view.
+    aspectoCatalogo(f, f.controles.SwitchP.checked(), 3, a);
 }
 
 void Catalogo::mostrarLista(Vista v)

@@ -10,6 +10,7 @@ Modificadores::Modificadores(TTabbedForm &form)
     : Controlador(form)
 {
     crearTiles();
+    c.ModPerBtn.setText(QStringLiteral("OK"));
     c.ListaMod.setDibujo(&Modificadores::ListaModCustomizeTile);
     connect(&c.ListaMod, &TileList::tocado, this, &Modificadores::ListaModTileClick);
     connect(&c.ModPerBtn, &Control::pulsado, this, &Modificadores::ModPerBtnClick);

@@ -67,7 +67,8 @@ private slots:
                  (QStringList{"User=ana", "Pass=123", "Where=" + cat(1), "Foto=1"}));
         const AspectoTile a = c.ListaPro.aspecto(0);
         QCOMPARE(a.colorTexto, QColor(Qt::blue));
-        QCOMPARE(a.lineasTexto, 2);
+        QCOMPARE(a.lineasTexto, 3); // a two-line name and the price
+        QVERIFY(a.mostrarImagen);
 
         // The list just fetched went to the saved list with its filter and picture file.
         QCOMPARE(p->f.estado.NumProductosGuardados(), 2);
