@@ -1,0 +1,316 @@
+#include "NotificacionesFalsas.h"
+#include "SimProceso.h"
+#include "app/ClienteSoap.h"
+#include "app/Navegacion.h"
+#include "app/TTabbedForm.h"
+#include "catalogue/Catalogo.h"
+#include "order/Modificadores.h"
+#include "order/Pedido.h"
+#include "tables/Comanda.h"
+#include "tables/ListaComandasCtl.h"
+#include "tables/Mesas.h"
+#include "util/Archivos.h"
+#include "util/Numeros.h"
+#include "util/Regional.h"
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+
+namespace {
+/// The client as it runs: the real SOAP client against wstrazen-sim, its own documents folder.
+class FormaSim {
+public:
+    explicit FormaSim(const QString &wsdl)
+    {
+        setRegional({QStringLiteral("."), QStringLiteral(","), QStringLiteral("$")});
+        setCarpetaDocumentos(m_dir.path());
+        QFile ini(m_dir.filePath(QStringLiteral("NVTrazen.ini")));
+        if (ini.open(QIODevice::WriteOnly))
+            ini.write(QStringLiteral("[AppMovil]\nWSDL=%1\n").arg(wsdl).toUtf8());
+        ini.close();
+        Plataforma pl;
+        pl.servicio = std::make_shared<ClienteSoap>();
+        pl.notificaciones1 = std::make_shared<NotificacionesFalsas>();
+        pl.notificaciones2 = std::make_shared<NotificacionesFalsas>();
+        forma = std::make_unique<TTabbedForm>(pl);
+    }
+    ~FormaSim()
+    {
+        forma.reset();
+        setCarpetaDocumentos({});
+    }
+    TTabbedForm &f() { return *forma; }
+    Controles &c() { return forma->controles; }
+
+    bool esperar() { return QTest::qWaitFor([this] { return !forma->tareas.ocupado(); }, 30000); }
+    /// Taps the tile of that caption (the first line of it) and waits for what it starts.
+    bool tocar(TileList &lista, const QString &caption)
+    {
+        for (int i = 0; i < lista.count(); ++i)
+            if (lista.tile(i).caption.section(u'\r', 0, 0).compare(caption, Qt::CaseInsensitive) == 0) {
+                lista.tocar(i);
+                return esperar();
+            }
+        return false;
+    }
+    QStringList mensajes()
+    {
+        QStringList r;
+        while (forma->dialogos.pendientes() > 0) {
+            r << forma->dialogos.texto();
+            forma->dialogos.responder(QStringLiteral("OK"));
+        }
+        return r;
+    }
+    QString insignia(const QString &mesa)
+    {
+        for (int i = 0; i < c().ListaMesa.count(); ++i)
+            if (c().ListaMesa.tile(i).caption == mesa)
+                return c().ListaMesa.tile(i).badge;
+        return QStringLiteral("?");
+    }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<TTabbedForm> forma;
+};
+
+bool Igual(double a, double b) { return std::abs(a - b) <= 1e-9 * std::max({1.0, std::abs(a), std::abs(b)}); }
+
+/// The fields of a record whose value differs from the JSON the server stored, by path.
+QStringList Diferencias(const void *registro, const TypeInfo &tipo, const QJsonObject &json, const QString &ruta = {})
+{
+    QStringList r;
+    for (const FieldInfo &f : tipo.campos) {
+        const QString nombre = ruta + QLatin1StringView(f.nombre);
+        const QJsonValue v = json.value(QLatin1StringView(f.nombre));
+        bool igual = true;
+        switch (f.tipo) {
+        case Tipo::Integer: igual = v.isDouble() && v.toDouble() == f.de<int>(registro); break;
+        case Tipo::Double:
+        case Tipo::DateTime:
+        case Tipo::Date:
+        case Tipo::Time: igual = v.isDouble() && Igual(v.toDouble(), f.de<double>(registro)); break;
+        case Tipo::Boolean: igual = v.isBool() && v.toBool() == f.de<bool>(registro); break;
+        case Tipo::String: igual = v.isString() && v.toString() == f.de<QString>(registro); break;
+        case Tipo::Bytes: igual = v.toString() == QString::fromLatin1(f.de<QByteArray>(registro).toBase64()); break;
+        case Tipo::XSDateTime: igual = v.isNull() == !f.de<std::optional<QDateTime>>(registro).has_value(); break;
+        case Tipo::Record: {
+            const void *sub = f.opcional->valor(f.dir(const_cast<void *>(registro)));
+            if (!sub || !v.isObject())
+                igual = !sub && v.isNull();
+            else
+                r << Diferencias(sub, *f.anidado(), v.toObject(), nombre + u'.');
+            break;
+        }
+        case Tipo::Array: {
+            const void *lista = f.dir(const_cast<void *>(registro));
+            const QJsonArray a = v.toArray();
+            if (a.size() != f.arreglo->largo(lista)) {
+                igual = false;
+                break;
+            }
+            for (qsizetype i = 0; i < a.size(); ++i) {
+                const void *e = f.opcional->valor(f.arreglo->elementoC(lista, i));
+                const QString ri = nombre + QStringLiteral("[%1].").arg(i);
+                if (e && a[i].isObject())
+                    r << Diferencias(e, *f.anidado(), a[i].toObject(), ri);
+                else if (e || !a[i].isNull())
+                    r << ri;
+            }
+            break;
+        }
+        }
+        if (!igual)
+            r << nombre;
+    }
+    return r;
+}
+} // namespace
+
+/// The waiter's journey against wstrazen-sim: a comanda composed through the catalogue,
+/// sent, stored by the server as the client filled it, then seen in the comanda list
+/// and counted on its table; and the server's refusals and absence.
+class TstComandaSim : public QObject {
+    Q_OBJECT
+    std::unique_ptr<SimProceso> m_sim;
+
+    /// Signs "mesero" in and composes on "Terraza 1": two orders of tacos with a modifier
+    /// and a free note, and a soft drink found by a search.
+    void componer(FormaSim &p)
+    {
+        auto &c = p.c();
+        c.iUser.setText(QStringLiteral("mesero"));
+        c.iPass.setText(QStringLiteral("1234"));
+        p.f().navegacion().OKBtnClick();
+        QVERIFY(p.esperar());
+        QVERIFY2(p.f().estado.IsLogged, qPrintable(p.mensajes().join(u'|')));
+        c.Tile.tocar(1); // "Nueva Comanda"
+        QVERIFY(p.esperar());
+        QVERIFY(p.tocar(c.ListaMesa, QStringLiteral("Terraza 1")));
+        QVERIFY(p.tocar(c.ListaCat, QStringLiteral("Antojitos")));
+        QVERIFY(p.tocar(c.ListaSubCat, QStringLiteral("Tacos")));
+        QVERIFY(p.tocar(c.ListaPro, QStringLiteral("Tacos al Pastor")));
+        c.Cantidad.editar(QStringLiteral("2"));
+        c.AddPed.pulsar(); // it has modifiers: the modifier screen opens
+        QVERIFY(c.ListaMod.visible());
+        QVERIFY(p.tocar(c.ListaMod, QStringLiteral("Con piña")));
+        c.ListaMod.tocar(Modificadores::TileOtro);
+        c.ModPer.editar(QStringLiteral("Bien dorados"));
+        c.ModPerBtn.pulsar();
+        c.ListaMod.tocar(Modificadores::TileTerminar);
+        QCOMPARE(p.f().estado.PedidoActual.Count, 1);
+
+        c.TextoP.editar(QStringLiteral("Refresco de Cola"));
+        c.BuscarProBtn.pulsar();
+        QVERIFY(p.esperar());
+        QVERIFY(p.tocar(c.ListaPro, QStringLiteral("Refresco de Cola")));
+        c.AddPed.pulsar(); // its modifiers are offered; none is chosen
+        QVERIFY(c.ListaMod.visible());
+        c.ListaMod.tocar(Modificadores::TileTerminar);
+        QCOMPARE(p.f().estado.PedidoActual.Count, 2);
+        QCOMPARE(p.mensajes(), QStringList());
+        c.ComandaBtn.pulsar();
+        QCOMPARE(p.f().activeTab(), QStringLiteral("TabComanda"));
+    }
+
+    bool surtir(FormaSim &p)
+    {
+        p.c().EnviarPedidoBtn.pulsar();
+        p.f().dialogos.responder(QStringLiteral("Yes"));
+        return p.esperar();
+    }
+
+private slots:
+    void init()
+    {
+        m_sim = std::make_unique<SimProceso>();
+        QVERIFY2(m_sim->enMarcha(), qPrintable(m_sim->error()));
+    }
+    void cleanup() { m_sim.reset(); }
+
+    void comandaCompuestaEnviadaYVista()
+    {
+        FormaSim p(m_sim->wsdl());
+        auto &c = p.c();
+        componer(p);
+        if (QTest::currentTestFailed())
+            return;
+        c.BackBtn.pulsar(); // the map is built afresh below; look at the table's count first
+        p.f().navegacion().EmpresaBtnClick();
+        c.Tile.tocar(2);
+        QVERIFY(p.esperar());
+        const int antes = p.insignia(QStringLiteral("Terraza 1")).toInt();
+        c.ComandaBtn.pulsar();
+        QCOMPARE(p.f().activeTab(), QStringLiteral("TabComanda"));
+
+        c.Nombre.editar(QStringLiteral("  Familia Ruiz "));
+        c.Per.editar(QStringLiteral("4"));
+        TPedido esperado = p.f().estado.PedidoActual;
+        esperado.ReferenciaPago = QStringLiteral("Familia Ruiz");
+        esperado.NuEstado = 4;
+        const int previas = m_sim->comandas().size();
+        QVERIFY(surtir(p));
+        QCOMPARE(p.mensajes(), QStringList());
+        QCOMPARE(p.f().activeTab(), QStringLiteral("TabEmpresa"));
+
+        // Stored as the client filled it, field by field, lines and customer included.
+        const QJsonArray comandas = m_sim->comandas();
+        QCOMPARE(comandas.size(), previas + 1);
+        const QJsonObject guardada = comandas.last().toObject();
+        QCOMPARE(guardada[QStringLiteral("mesa")].toInt(), 11);
+        QCOMPARE(guardada[QStringLiteral("cliente")].toString(), QStringLiteral("Familia Ruiz"));
+        QCOMPARE(guardada[QStringLiteral("personas")].toInt(), 4);
+        const QJsonObject pedido = guardada[QStringLiteral("pedido")].toObject();
+        const QStringList distintos = Diferencias(&esperado, TPedido::tipo(), pedido);
+        QVERIFY2(distintos.isEmpty(), qPrintable(distintos.join(QStringLiteral(", "))));
+        const QJsonArray lineas = pedido[QStringLiteral("ArrayDetalle")].toArray();
+        QCOMPARE(lineas.size(), 2);
+        QCOMPARE(lineas[0][QStringLiteral("NuProducto")].toString(), QStringLiteral("101"));
+        QCOMPARE(lineas[0][QStringLiteral("Cantidad")].toDouble(), 2.0);
+        QCOMPARE(lineas[0][QStringLiteral("Esp1")].toString(), QStringLiteral("Con piña"));
+        QCOMPARE(lineas[0][QStringLiteral("Esp6")].toString(), QStringLiteral("Bien dorados"));
+        QVERIFY(lineas[0][QStringLiteral("Precio")].toDouble() > 0);
+        QCOMPARE(lineas[1][QStringLiteral("NuProducto")].toString(), QStringLiteral("411"));
+        QCOMPARE(lineas[1][QStringLiteral("TasaIVA")].toDouble(), 16.0);
+        QVERIFY(pedido[QStringLiteral("Total")].toDouble() > 0);
+        QCOMPARE(pedido[QStringLiteral("Cliente")][QStringLiteral("NuCliente")].toInt(), 0);
+
+        // Counted on its table at once, and by the server on the next fetch.
+        c.Tile.tocar(2);
+        QVERIFY(p.esperar());
+        QCOMPARE(p.insignia(QStringLiteral("Terraza 1")), QString::number(antes + 1));
+        c.RefreshBtn.pulsar();
+        QVERIFY(p.esperar());
+        QCOMPARE(p.insignia(QStringLiteral("Terraza 1")), QString::number(antes + 1));
+
+        // In the next comanda list, under its table, with its amount.
+        p.f().navegacion().EmpresaBtnClick();
+        c.Tile.tocar(3);
+        QVERIFY(p.esperar());
+        QVERIFY(p.mensajes().isEmpty());
+        const int numero = guardada[QStringLiteral("numero")].toInt();
+        const QString fila = QStringLiteral("%1:  - Familia Ruiz (4)").arg(numero);
+        int encontrada = -1;
+        for (int i = 0; i < c.Lista.count(); ++i)
+            if (c.Lista.fila(i).texto == fila)
+                encontrada = i;
+        QVERIFY2(encontrada > 0, qPrintable(fila));
+        QCOMPARE(c.Lista.fila(encontrada).detalle,
+                 QStringLiteral("$ ") + FormatoPatron(esperado.Total, QStringLiteral("###,##0.00")));
+        int encabezado = encontrada;
+        while (c.Lista.fila(encabezado).tipo != ListaVista::Encabezado)
+            --encabezado;
+        QCOMPARE(c.Lista.fila(encabezado).texto, QStringLiteral("Terraza 1"));
+    }
+
+    // The server refuses (no open cash period) or is gone: the comanda stays to be sent again.
+    void rechazoYServidorAusente_data()
+    {
+        QTest::addColumn<bool>("detener");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("no open period") << false << "No tiene un Corte Abierto";
+        QTest::newRow("server gone") << true << "Error: ";
+    }
+    void rechazoYServidorAusente()
+    {
+        QFETCH(bool, detener);
+        QFETCH(QString, mensaje);
+        FormaSim p(m_sim->wsdl());
+        componer(p);
+        if (QTest::currentTestFailed())
+            return;
+        p.c().Nombre.editar(QStringLiteral("Beto"));
+        const int previas = m_sim->comandas().size();
+        if (detener)
+            QVERIFY(m_sim->detener());
+        else
+            QVERIFY(m_sim->ajustar({{"corte_abierto", false}}));
+        QVERIFY(surtir(p));
+        const QStringList mensajes = p.mensajes();
+        QCOMPARE(mensajes.size(), 1);
+        QVERIFY2(detener ? mensajes[0].startsWith(mensaje) && mensajes[0].size() > mensaje.size()
+                         : mensajes[0] == mensaje,
+                 qPrintable(mensajes[0]));
+        QCOMPARE(p.f().activeTab(), QStringLiteral("TabComanda"));
+        QCOMPARE(p.f().estado.PedidoActual.Count, 2);
+        QCOMPARE(p.c().Nombre.text(), QStringLiteral("Beto"));
+        QCOMPARE(p.c().ListPed.count(), 2);
+
+        // Sent again once the server is back and willing.
+        if (detener)
+            QVERIFY(m_sim->reanudar());
+        else
+            QVERIFY(m_sim->ajustar({{"corte_abierto", true}}));
+        QCOMPARE(m_sim->comandas().size(), previas);
+        QVERIFY(surtir(p));
+        QVERIFY(p.mensajes().isEmpty());
+        QCOMPARE(m_sim->comandas().size(), previas + 1);
+        QCOMPARE(p.f().estado.PedidoActual.Count, 0);
+    }
+};
+
+QTEST_MAIN(TstComandaSim)
+#include "tst_comanda_sim.moc"
