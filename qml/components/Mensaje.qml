@@ -16,8 +16,12 @@ Popup {
     padding: 20
     closePolicy: Popup.CloseOnEscape
     visible: dialogos ? dialogos.abierto : false
-    Material.background: Theme.superficie
-    Material.elevation: 12
+    background: Rectangle {
+        radius: 10
+        color: Theme.superficie
+        border.color: Theme.linea
+    }
+    Overlay.modal: Rectangle { color: "#99000000" }
 
     property bool respondido: false
     onOpened: respondido = false

@@ -16,7 +16,7 @@ std::unique_ptr<TTabbedForm> crear(FormaPrueba &p, const QString &carpeta, const
             f.write(ini.toUtf8());
     }
     Plataforma pl;
-    pl.servicio = p.servicio;
+    pl.servicio = p.real ? p.real : std::static_pointer_cast<ClienteServicio>(p.servicio);
     pl.notificaciones1 = p.notif1;
     pl.notificaciones2 = p.notif2;
     pl.tecladoVisible = [&p] { return p.teclado; };
@@ -26,6 +26,11 @@ std::unique_ptr<TTabbedForm> crear(FormaPrueba &p, const QString &carpeta, const
 
 FormaPrueba::FormaPrueba(const QString &ini)
     : forma(crear(*this, m_dir.path(), ini)), f(*forma)
+{
+}
+
+FormaPrueba::FormaPrueba(const QString &ini, std::shared_ptr<ClienteServicio> servicioReal)
+    : real(std::move(servicioReal)), forma(crear(*this, m_dir.path(), ini)), f(*forma)
 {
 }
 
@@ -40,6 +45,11 @@ bool FormaPrueba::esperarTarea(int ms) { return QTest::qWaitFor([this] { return 
 QString FormaPrueba::iniServidor(const QString &extra)
 {
     return QStringLiteral("[AppMovil]\nWSDL=http://servidor.prueba:3269/WSTrazen.dll/wsdl/Itrazen\n") + extra;
+}
+
+QString FormaPrueba::iniCon(const QString &wsdl, const QString &extra)
+{
+    return QStringLiteral("[AppMovil]\nWSDL=") + wsdl + u'\n' + extra;
 }
 
 bool FormaPrueba::iniciarSesion()

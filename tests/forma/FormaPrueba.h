@@ -12,6 +12,8 @@ class FormaPrueba {
 public:
     /// `ini`: the settings file's content before start-up; empty for none.
     explicit FormaPrueba(const QString &ini = {});
+    /// The same with a real service client in place of the fake (for tests against wstrazen-sim).
+    FormaPrueba(const QString &ini, std::shared_ptr<ClienteServicio> real);
     ~FormaPrueba();
 
     [[nodiscard]] QString carpeta() const { return m_dir.path(); }
@@ -19,11 +21,14 @@ public:
     bool esperarTarea(int ms = 15000);
     /// A settings file that starts in server mode against a fake address.
     static QString iniServidor(const QString &extra = {});
+    /// A settings file that starts in server mode against that address.
+    static QString iniCon(const QString &wsdl, const QString &extra = {});
 
     /// Signs in (demo or fake server) and waits for it; true when signed in.
     bool iniciarSesion();
 
     std::shared_ptr<ServicioFalso> servicio = std::make_shared<ServicioFalso>();
+    std::shared_ptr<ClienteServicio> real; // when set, the form uses it instead of `servicio`
     std::shared_ptr<NotificacionesFalsas> notif1 = std::make_shared<NotificacionesFalsas>();
     std::shared_ptr<NotificacionesFalsas> notif2 = std::make_shared<NotificacionesFalsas>();
     bool teclado = false;
