@@ -70,8 +70,9 @@ QQuickItem *Pantalla::item(const QString &nombre) const
     return candidatos.isEmpty() ? nullptr : candidatos.first();
 }
 
-bool Pantalla::seVe(const QString &nombre) const
+bool Pantalla::seVe(const QString &nombre)
 {
+    dibujar();
     QQuickItem *i = item(nombre);
     if (!i || !i->isVisible() || i->width() <= 0 || i->height() <= 0)
         return false;
@@ -84,7 +85,6 @@ bool Pantalla::seVe(const QString &nombre) const
 
 bool Pantalla::tocar(const QString &nombre)
 {
-    dibujar();
     if (!seVe(nombre))
         return false;
     QQuickItem *i = item(nombre);
@@ -96,7 +96,6 @@ bool Pantalla::tocar(const QString &nombre)
 
 bool Pantalla::tocarDoble(const QString &nombre)
 {
-    dibujar();
     if (!seVe(nombre))
         return false;
     QQuickItem *i = item(nombre);
@@ -128,7 +127,6 @@ void Pantalla::tecla(Qt::Key k)
 
 bool Pantalla::deslizar(const QString &nombre, int dx)
 {
-    dibujar();
     if (!seVe(nombre))
         return false;
     QQuickItem *i = item(nombre);

@@ -22,7 +22,7 @@ public:
     /// The item of that objectName (a control's name, or "<list>_tile_<i>"), or null.
     [[nodiscard]] QQuickItem *item(const QString &nombre) const;
     /// The item is shown: visible, with a size, on the window and inside its screen.
-    [[nodiscard]] bool seVe(const QString &nombre) const;
+    [[nodiscard]] bool seVe(const QString &nombre);
     /// Taps the middle of the item with the mouse; false when it is not there or not shown.
     bool tocar(const QString &nombre);
     bool tocarDoble(const QString &nombre);
