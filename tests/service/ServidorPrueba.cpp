@@ -62,9 +62,9 @@ void ServidorPrueba::atender(QTcpSocket *s)
         return;
     static const QHash<int, QByteArray> razones{
         {200, "OK"}, {404, "Not Found"}, {500, "Internal Server Error"}, {503, "Service Unavailable"}};
+    const QByteArray cabeceraLargo = r.sinLargo ? QByteArray() : "Content-Length: " + QByteArray::number(r.cuerpo.size()) + "\r\n";
     s->write("HTTP/1.1 " + QByteArray::number(r.estado) + ' ' + razones.value(r.estado, "Status") + "\r\n"
-             + "Content-Type: " + r.tipo + "\r\nContent-Length: " + QByteArray::number(r.cuerpo.size())
-             + "\r\nConnection: close\r\n\r\n" + r.cuerpo);
+             + "Content-Type: " + r.tipo + "\r\n" + cabeceraLargo + "Connection: close\r\n\r\n" + r.cuerpo);
     s->disconnectFromHost();
 }
 

@@ -21,6 +21,7 @@ public:
         QByteArray cuerpo;
         QByteArray tipo = "text/xml; charset=utf-8";
         bool callar = false; // keep the connection open and never answer
+        bool sinLargo = false; // no Content-Length: the body ends when the connection closes
     };
     using Manejador = std::function<Respuesta(const Peticion &)>;
 

@@ -76,11 +76,20 @@ private slots:
                      qPrintable(real));
     }
 
+    void respuestaDemasiadoGrande_data()
+    {
+        QTest::addColumn<bool>("sinLargo");
+        QTest::newRow("con Content-Length: ni se descarga") << false;
+        QTest::newRow("sin Content-Length: se corta al pasar el límite") << true;
+    }
     void respuestaDemasiadoGrande()
     {
+        QFETCH(bool, sinLargo);
         EscenarioSoap e;
         e.cliente.setLimiteRespuesta(64 * 1024);
-        e.responder(RespuestaPrueba("UltimoError", "<return>" + QByteArray(1 << 20, 'x') + "</return>"));
+        ServidorPrueba::Respuesta r{200, RespuestaPrueba("UltimoError", "<return>" + QByteArray(1 << 20, 'x') + "</return>")};
+        r.sinLargo = sinLargo;
+        e.servidor.en("/soap/Itrazen", r);
         QVERIFY(Llamar(e, u"UltimoError"_s, {}).contains(u"excede el límite de 65536 bytes"));
         // the description itself is small enough
         QCOMPARE(e.servidor.cuenta("GET", "/wsdl/Itrazen"), 1);
