@@ -1,4 +1,5 @@
 #include "MenuPrueba.h"
+#include "app/Ajustes.h"
 #include "service/ErrorServicio.h"
 #include <QDir>
 #include <QFile>
@@ -86,6 +87,13 @@ private slots:
         categoria(*p, 1);
         QCOMPARE(menu::filtrosPedidos(*p), QStringList{cat(1)});
         QCOMPARE(p->f.estado.NumProductosGuardados(), 2);
+        QCOMPARE(p->f.controles.ListaPro.count(), 2);
+
+        // The list on screen answers its own filter even once the saved list is emptied.
+        p->f.ajustes().Button2Click();
+        categoria(*p, 1);
+        QCOMPARE(menu::filtrosPedidos(*p), QStringList{cat(1)});
+        QCOMPARE(p->f.estado.NumProductosGuardados(), 0);
         QCOMPARE(p->f.controles.ListaPro.count(), 2);
     }
 
