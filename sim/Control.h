@@ -1,5 +1,5 @@
 #pragma once
-#include "sim/Ajustes.h"
+#include "sim/AjustesSim.h"
 #include "sim/Http.h"
 
 class BaseDatos;
@@ -11,8 +11,8 @@ class Restaurante;
 /// the calls received, and a fresh start.
 class Control {
 public:
-    Control(BaseDatos &base, Restaurante &restaurante, Operaciones &operaciones, Ajustes &ajustes,
-            const Ajustes &iniciales)
+    Control(BaseDatos &base, Restaurante &restaurante, Operaciones &operaciones, AjustesSim &ajustes,
+            const AjustesSim &iniciales)
         : m_base(base), m_restaurante(restaurante), m_operaciones(operaciones), m_ajustes(ajustes),
           m_iniciales(iniciales)
     {
@@ -25,6 +25,6 @@ private:
     BaseDatos &m_base;
     Restaurante &m_restaurante;
     Operaciones &m_operaciones;
-    Ajustes &m_ajustes;
-    const Ajustes &m_iniciales;
+    AjustesSim &m_ajustes;
+    const AjustesSim &m_iniciales;
 };

@@ -16,7 +16,7 @@ VersionEsquema Esquema(const QString &s)
     return VersionEsquema::X2001;
 }
 
-OpcionesRespuesta Opciones(const Ajustes &a)
+OpcionesRespuesta Opciones(const AjustesSim &a)
 {
     OpcionesRespuesta o;
     o.esquema = Esquema(a.esquema);
@@ -203,9 +203,9 @@ Operaciones::Respuesta Operaciones::atender(const QByteArray &peticion, const QS
                                   {QStringLiteral("accion"), accion},
                                   {QStringLiteral("usuario"), usuario}});
 
-    if (Ajustes::cubre(m_ajustes.retraso_en, op))
+    if (AjustesSim::cubre(m_ajustes.retraso_en, op))
         r.retrasoMs = m_ajustes.retraso_ms;
-    if (m_ajustes.http_error > 0 && Ajustes::cubre(m_ajustes.http_error_en, op)) {
+    if (m_ajustes.http_error > 0 && AjustesSim::cubre(m_ajustes.http_error_en, op)) {
         const QString texto = QStringLiteral("Error HTTP %1 simulado").arg(m_ajustes.http_error);
         r.estado = m_ajustes.http_error;
         if (m_ajustes.http_error_fault) {
@@ -216,7 +216,7 @@ Operaciones::Respuesta Operaciones::atender(const QByteArray &peticion, const QS
         }
         return r;
     }
-    if (Ajustes::cubre(m_ajustes.fault_en, op)) {
+    if (AjustesSim::cubre(m_ajustes.fault_en, op)) {
         m_ajustes.ultimo_error = m_ajustes.fault_texto;
         r.estado = 500;
         r.cuerpo = EscribirFaultSoap(kServidor, m_ajustes.fault_texto, esquema);
@@ -233,7 +233,7 @@ Operaciones::Respuesta Operaciones::atender(const QByteArray &peticion, const QS
         }
     }
     // Cut inside the document: what is left can never be well-formed.
-    if (m_ajustes.malformado && Ajustes::cubre(m_ajustes.malformado_en, op))
+    if (m_ajustes.malformado && AjustesSim::cubre(m_ajustes.malformado_en, op))
         r.cuerpo.truncate(r.cuerpo.size() / 2);
     return r;
 }

@@ -1,6 +1,6 @@
 #pragma once
 #include "service/Itrazen.h"
-#include "sim/Ajustes.h"
+#include "sim/AjustesSim.h"
 #include <QByteArray>
 #include <QJsonArray>
 #include <QString>
@@ -12,7 +12,7 @@ class PeticionSoap;
 /// misbehaves as they say (fault, HTTP error, malformed reply, delay).
 class Operaciones {
 public:
-    Operaciones(Itrazen &servicio, Ajustes &ajustes) : m_servicio(servicio), m_ajustes(ajustes) {}
+    Operaciones(Itrazen &servicio, AjustesSim &ajustes) : m_servicio(servicio), m_ajustes(ajustes) {}
 
     struct Respuesta {
         int estado = 200;
@@ -34,6 +34,6 @@ private:
     QByteArray responder(const QString &operacion, const PeticionSoap &peticion);
 
     Itrazen &m_servicio;
-    Ajustes &m_ajustes;
+    AjustesSim &m_ajustes;
     QJsonArray m_llamadas;
 };

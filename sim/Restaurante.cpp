@@ -7,7 +7,7 @@ const QString kCredenciales = QStringLiteral("Usuario o contraseña incorrectos"
 const QString kFaultServidor = QStringLiteral("SOAP-ENV:Server");
 } // namespace
 
-Restaurante::Restaurante(QSqlDatabase db, Ajustes &ajustes)
+Restaurante::Restaurante(QSqlDatabase db, AjustesSim &ajustes)
     : m_db(db), m_ajustes(ajustes), m_catalogo(db), m_comandas(db)
 {
 }

@@ -1,6 +1,6 @@
 #pragma once
 #include "service/Itrazen.h"
-#include "sim/Ajustes.h"
+#include "sim/AjustesSim.h"
 #include "sim/Catalogo.h"
 #include "sim/Comandas.h"
 
@@ -14,7 +14,7 @@ public:
     /// Guardar_Comanda answers (what the client makes of each code is its own business).
     enum Codigo { NoGuardada = 0, Guardada = 2, SinCorte = 3, CabeceraErronea = 4, ProductoInexistente = 5 };
 
-    Restaurante(QSqlDatabase db, Ajustes &ajustes);
+    Restaurante(QSqlDatabase db, AjustesSim &ajustes);
 
     int VersionWSPos() override;
     bool AccesoUserXModuloXAlmacen(const QString &User, const QString &Pass, const QString &Field, int &NuUser,
@@ -48,7 +48,7 @@ private:
     std::pair<Codigo, QString> revisar(const TPedido &p) const;
 
     QSqlDatabase m_db;
-    Ajustes &m_ajustes;
+    AjustesSim &m_ajustes;
     Catalogo m_catalogo;
     Comandas m_comandas;
 };

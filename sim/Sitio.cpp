@@ -25,7 +25,7 @@ const char kIndice[] = "wstrazen-sim: servidor de prueba del servicio Itrazen\n"
 
 } // namespace
 
-Sitio::Sitio(const QString &archivo, const Ajustes &iniciales)
+Sitio::Sitio(const QString &archivo, const AjustesSim &iniciales)
     : m_iniciales(iniciales), m_ajustes(iniciales), m_base(archivo), m_restaurante(m_base.db(), m_ajustes),
       m_operaciones(m_restaurante, m_ajustes),
       m_control(m_base, m_restaurante, m_operaciones, m_ajustes, m_iniciales)

@@ -1,5 +1,5 @@
 #pragma once
-#include "sim/Ajustes.h"
+#include "sim/AjustesSim.h"
 #include "sim/BaseDatos.h"
 #include "sim/Control.h"
 #include "sim/Http.h"
@@ -14,18 +14,18 @@ public:
     static constexpr const char *RutaSoap = "/WSTrazen.dll/soap/Itrazen";
 
     /// `archivo` empty: a database in memory. `iniciales` are also what reiniciar restores.
-    Sitio(const QString &archivo, const Ajustes &iniciales);
+    Sitio(const QString &archivo, const AjustesSim &iniciales);
 
     /// Routes one request. Paths are matched regardless of letter case, as the
     /// installation's server does.
     [[nodiscard]] RespuestaHttp atender(const PeticionHttp &peticion);
 
-    [[nodiscard]] Ajustes &ajustes() { return m_ajustes; }
+    [[nodiscard]] AjustesSim &ajustes() { return m_ajustes; }
     [[nodiscard]] Restaurante &restaurante() { return m_restaurante; }
 
 private:
-    Ajustes m_iniciales;
-    Ajustes m_ajustes;
+    AjustesSim m_iniciales;
+    AjustesSim m_ajustes;
     BaseDatos m_base;
     Restaurante m_restaurante;
     Operaciones m_operaciones;

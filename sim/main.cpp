@@ -39,13 +39,13 @@ int main(int argc, char *argv[])
                                                " (sin esta opcion, base en memoria)"),
                                 QStringLiteral("archivo"));
     cli.addOptions({host, puerto, db});
-    const QList<Ajustes::Clave> claves = Ajustes::claves();
-    for (const Ajustes::Clave &c : claves)
+    const QList<AjustesSim::Clave> claves = AjustesSim::claves();
+    for (const AjustesSim::Clave &c : claves)
         cli.addOption(QCommandLineOption(Opcion(c.nombre), c.ayuda, QStringLiteral("valor")));
     cli.process(app);
 
-    Ajustes ajustes;
-    for (const Ajustes::Clave &c : claves) {
+    AjustesSim ajustes;
+    for (const AjustesSim::Clave &c : claves) {
         if (!cli.isSet(Opcion(c.nombre)))
             continue;
         const QString error = ajustes.aplicarTexto(c.nombre, cli.value(Opcion(c.nombre)));

@@ -15,6 +15,7 @@ Rectangle {
     function ctl(n) { return form.control(n) }
 
     component BotonIcono: ToolButton {
+        id: botonIcono
         property QtObject control
         property string icono
         objectName: control ? control.name : ""
@@ -22,10 +23,17 @@ Rectangle {
         enabled: control ? control.enabled : true
         width: 48
         height: 48
-        font.pixelSize: 22
-        text: icono
-        Material.foreground: Theme.texto
         onClicked: control.pulsar()
+        contentItem: Item {
+            Image {
+                anchors.centerIn: parent
+                width: 26
+                height: 26
+                source: "qrc:/Trazen/img/" + botonIcono.icono + ".svg"
+                sourceSize.width: 52
+                sourceSize.height: 52
+            }
+        }
     }
 
     Text {
@@ -45,16 +53,16 @@ Rectangle {
     BotonIcono {
         anchors.left: parent.left
         control: barra.ctl("MenuBtn")
-        icono: "☰"
+        icono: "ic_menu"
     }
 
     Row {
         id: derecha
         anchors.right: parent.right
         height: parent.height
-        BotonIcono { control: barra.ctl("RefreshBtn"); icono: "⟳" }
-        BotonIcono { control: barra.ctl("ComandaBtn"); icono: "🧾"; font.pixelSize: 20 }
-        BotonIcono { control: barra.ctl("OKBtn"); icono: "✓" }
+        BotonIcono { control: barra.ctl("RefreshBtn"); icono: "ic_refrescar" }
+        BotonIcono { control: barra.ctl("ComandaBtn"); icono: "ic_comanda" }
+        BotonIcono { control: barra.ctl("OKBtn"); icono: "ic_ok" }
         // The back button sits in its holder, 56 wide.
         Item {
             width: 56
@@ -64,7 +72,7 @@ Rectangle {
                 anchors.centerIn: parent
                 objectName: "BackBtn2"
                 control: barra.ctl("BackBtn")
-                icono: "←"
+                icono: "ic_atras"
             }
         }
     }

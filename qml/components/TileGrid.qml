@@ -100,9 +100,11 @@ Item {
                         id: medidas
                         font.pixelSize: celda.fontSize
                     }
+                    // A second line under the caption (a table's area, for instance).
+                    readonly property real altoNotas: notes.length > 0 ? medidas.height * 0.85 + 2 : 0
                     readonly property real altoTexto: captionLines > 0
                         ? captionLines * medidas.height + captionExtra
-                        : height - margins[1] - margins[3]
+                        : height - margins[1] - margins[3] - altoNotas
 
                     Text {
                         id: titulo
@@ -122,12 +124,26 @@ Item {
                         fontSizeMode: Text.HorizontalFit
                         minimumPixelSize: 9
                     }
+                    Text {
+                        objectName: grid.objectName + "_notas_" + celda.tileIndex
+                        visible: celda.notes.length > 0
+                        x: titulo.x
+                        y: titulo.y + titulo.height
+                        width: titulo.width
+                        height: celda.altoNotas
+                        text: celda.notes
+                        color: celda.textColor
+                        opacity: 0.75
+                        font.pixelSize: Math.max(9, Math.round(celda.fontSize * 0.85))
+                        horizontalAlignment: Text.AlignHCenter
+                        elide: Text.ElideRight
+                    }
                     Image {
                         anchors.left: parent.left
                         anchors.right: parent.right
                         anchors.bottom: parent.bottom
                         anchors.margins: 6
-                        height: celda.height - celda.altoTexto - celda.margins[1] - 2 * grid.espacio
+                        height: celda.height - celda.altoTexto - celda.altoNotas - celda.margins[1] - 2 * grid.espacio
                         visible: celda.showPicture && height > 8
                         source: celda.showPicture ? Theme.imagen(celda.picture) : ""
                         fillMode: Image.PreserveAspectFit

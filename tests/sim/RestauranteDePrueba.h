@@ -8,7 +8,7 @@ inline const QString kPass = QStringLiteral("1234");
 
 /// A freshly seeded restaurant, as the sim starts without a database file.
 struct RestauranteDePrueba {
-    Ajustes ajustes;
+    AjustesSim ajustes;
     BaseDatos base;
     Restaurante r{base.db(), ajustes};
 };

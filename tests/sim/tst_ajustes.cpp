@@ -1,5 +1,5 @@
 // The sim's settings: what JSON and the command line may change, and what they refuse.
-#include "sim/Ajustes.h"
+#include "sim/AjustesSim.h"
 #include <QJsonDocument>
 #include <QTest>
 
@@ -30,7 +30,7 @@ private slots:
     {
         QFETCH(QByteArray, json);
         QFETCH(bool, aceptado);
-        Ajustes a;
+        AjustesSim a;
         const QJsonObject antes = a.json();
         const QString error = a.aplicar(QJsonDocument::fromJson(json).object());
         QCOMPARE(error.isEmpty(), aceptado);
@@ -63,7 +63,7 @@ private slots:
         QFETCH(QString, clave);
         QFETCH(QString, texto);
         QFETCH(QJsonValue, esperado);
-        Ajustes a;
+        AjustesSim a;
         const QString error = a.aplicarTexto(clave, texto);
         QCOMPARE(error.isEmpty(), !esperado.isUndefined());
         if (error.isEmpty())
@@ -87,17 +87,17 @@ private slots:
     {
         QFETCH(QString, alcance);
         QFETCH(bool, cubreListaMesas);
-        QCOMPARE(Ajustes::cubre(alcance, QStringLiteral("ListaMesas")), cubreListaMesas);
+        QCOMPARE(AjustesSim::cubre(alcance, QStringLiteral("ListaMesas")), cubreListaMesas);
     }
 
     // Every key of the JSON form is offered on the command line, and the other way round.
     void clavesCompletas()
     {
         QStringList nombres;
-        for (const Ajustes::Clave &c : Ajustes::claves())
+        for (const AjustesSim::Clave &c : AjustesSim::claves())
             nombres << c.nombre;
         nombres.sort();
-        QCOMPARE(nombres, Ajustes().json().keys());
+        QCOMPARE(nombres, AjustesSim().json().keys());
     }
 };
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-using Preparar = std::function<void(TPedido &, Ajustes &)>;
+using Preparar = std::function<void(TPedido &, AjustesSim &)>;
 Q_DECLARE_METATYPE(Preparar)
 
 class TstComandas : public QObject {
@@ -31,28 +31,28 @@ private slots:
     {
         QTest::addColumn<Preparar>("preparar");
         QTest::addColumn<int>("codigo");
-        auto nada = [](TPedido &, Ajustes &) {};
+        auto nada = [](TPedido &, AjustesSim &) {};
         QTest::newRow("guardada") << Preparar(nada) << 2;
-        QTest::newRow("sin renglones") << Preparar([](TPedido &p, Ajustes &) {
+        QTest::newRow("sin renglones") << Preparar([](TPedido &p, AjustesSim &) {
             p.ArrayDetalle.clear();
             p.Count = 0;
         }) << 4;
-        QTest::newRow("Count mayor que los renglones") << Preparar([](TPedido &p, Ajustes &) { p.Count = 3; }) << 4;
-        QTest::newRow("renglon vacio") << Preparar([](TPedido &p, Ajustes &) { p.ArrayDetalle[1].reset(); }) << 4;
-        QTest::newRow("mesa inexistente") << Preparar([](TPedido &p, Ajustes &) { p.NuPaso = 5; }) << 4;
-        QTest::newRow("mesa cero") << Preparar([](TPedido &p, Ajustes &) { p.NuPaso = 0; }) << 4;
+        QTest::newRow("Count mayor que los renglones") << Preparar([](TPedido &p, AjustesSim &) { p.Count = 3; }) << 4;
+        QTest::newRow("renglon vacio") << Preparar([](TPedido &p, AjustesSim &) { p.ArrayDetalle[1].reset(); }) << 4;
+        QTest::newRow("mesa inexistente") << Preparar([](TPedido &p, AjustesSim &) { p.NuPaso = 5; }) << 4;
+        QTest::newRow("mesa cero") << Preparar([](TPedido &p, AjustesSim &) { p.NuPaso = 0; }) << 4;
         QTest::newRow("producto inexistente")
-            << Preparar([](TPedido &p, Ajustes &) { p.ArrayDetalle[1]->NuProducto = QStringLiteral("999"); }) << 5;
-        QTest::newRow("sin corte abierto") << Preparar([](TPedido &, Ajustes &a) { a.corte_abierto = false; }) << 3;
-        QTest::newRow("sin corte gana a la cabecera") << Preparar([](TPedido &p, Ajustes &a) {
+            << Preparar([](TPedido &p, AjustesSim &) { p.ArrayDetalle[1]->NuProducto = QStringLiteral("999"); }) << 5;
+        QTest::newRow("sin corte abierto") << Preparar([](TPedido &, AjustesSim &a) { a.corte_abierto = false; }) << 3;
+        QTest::newRow("sin corte gana a la cabecera") << Preparar([](TPedido &p, AjustesSim &a) {
             a.corte_abierto = false;
             p.NuPaso = 5;
         }) << 3;
-        QTest::newRow("codigo impuesto") << Preparar([](TPedido &, Ajustes &a) { a.guardar_codigo = 7; }) << 7;
+        QTest::newRow("codigo impuesto") << Preparar([](TPedido &, AjustesSim &a) { a.guardar_codigo = 7; }) << 7;
         QTest::newRow("codigo impuesto negativo")
-            << Preparar([](TPedido &, Ajustes &a) { a.guardar_codigo = -1; }) << -1;
+            << Preparar([](TPedido &, AjustesSim &a) { a.guardar_codigo = -1; }) << -1;
         QTest::newRow("codigo impuesto 2 no guarda")
-            << Preparar([](TPedido &, Ajustes &a) { a.guardar_codigo = 2; }) << 2;
+            << Preparar([](TPedido &, AjustesSim &a) { a.guardar_codigo = 2; }) << 2;
     }
 
     // Only a comanda answered 2 by the business rules is stored; every other answer

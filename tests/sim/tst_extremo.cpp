@@ -69,7 +69,7 @@ class TstExtremo : public QObject {
     SoapClient cliente;
     // The same restaurant in-process: what the sim answers must arrive unchanged.
     std::unique_ptr<BaseDatos> m_base;
-    Ajustes m_ajustes;
+    AjustesSim m_ajustes;
     std::unique_ptr<Restaurante> local;
 
     std::unique_ptr<Itrazen> S() { return cliente.itrazen(); }

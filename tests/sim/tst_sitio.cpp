@@ -76,7 +76,7 @@ class TstSitio : public QObject {
 private slots:
     void init()
     {
-        Ajustes iniciales;
+        AjustesSim iniciales;
         iniciales.version = 10100; // as given on the command line
         m_sitio = std::make_unique<Sitio>(QString(), iniciales);
     }

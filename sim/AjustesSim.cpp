@@ -1,4 +1,4 @@
-#include "sim/Ajustes.h"
+#include "sim/AjustesSim.h"
 #include <QJsonValue>
 #include <cmath>
 #include <variant>
@@ -10,10 +10,10 @@ using Campo = std::variant<int *, bool *, QString *, std::optional<int> *, std::
 struct Descriptor {
     const char *nombre;
     const char *ayuda;
-    Campo (*campo)(Ajustes &);
+    Campo (*campo)(AjustesSim &);
 };
 
-#define TZ_CLAVE(m, ayuda) Descriptor{#m, ayuda, [](Ajustes &a) -> Campo { return &a.m; }}
+#define TZ_CLAVE(m, ayuda) Descriptor{#m, ayuda, [](AjustesSim &a) -> Campo { return &a.m; }}
 
 // One table drives JSON, the command line and --help, so the three never disagree.
 const Descriptor kClaves[] = {
@@ -113,9 +113,9 @@ std::optional<bool> booleano(const QString &t)
 
 } // namespace
 
-QString Ajustes::aplicar(const QJsonObject &cambios)
+QString AjustesSim::aplicar(const QJsonObject &cambios)
 {
-    Ajustes nuevo = *this;
+    AjustesSim nuevo = *this;
     for (auto it = cambios.begin(); it != cambios.end(); ++it) {
         const Descriptor *d = buscar(it.key());
         if (!d)
@@ -135,12 +135,12 @@ QString Ajustes::aplicar(const QJsonObject &cambios)
     return {};
 }
 
-QString Ajustes::aplicarTexto(const QString &clave, const QString &texto)
+QString AjustesSim::aplicarTexto(const QString &clave, const QString &texto)
 {
     const Descriptor *d = buscar(clave);
     if (!d)
         return QStringLiteral("clave desconocida: %1").arg(clave);
-    Ajustes muestra;
+    AjustesSim muestra;
     QJsonValue valor;
     if (texto == u"null") {
         valor = QJsonValue::Null;
@@ -166,16 +166,16 @@ QString Ajustes::aplicarTexto(const QString &clave, const QString &texto)
     return aplicar(QJsonObject{{clave, valor}});
 }
 
-QJsonObject Ajustes::json() const
+QJsonObject AjustesSim::json() const
 {
-    Ajustes copia = *this;
+    AjustesSim copia = *this;
     QJsonObject o;
     for (const Descriptor &d : kClaves)
         o.insert(QLatin1StringView(d.nombre), leer(d.campo(copia)));
     return o;
 }
 
-bool Ajustes::cubre(const QString &alcance, const QString &operacion)
+bool AjustesSim::cubre(const QString &alcance, const QString &operacion)
 {
     if (alcance.trimmed() == u"*")
         return true;
@@ -186,7 +186,7 @@ bool Ajustes::cubre(const QString &alcance, const QString &operacion)
     return false;
 }
 
-QList<Ajustes::Clave> Ajustes::claves()
+QList<AjustesSim::Clave> AjustesSim::claves()
 {
     QList<Clave> r;
     for (const Descriptor &d : kClaves)

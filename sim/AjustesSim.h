@@ -9,7 +9,7 @@
 /// The settings of one wstrazen-sim: version, refusals, delays, faults, HTTP errors and
 /// reply encoding. Every key has the same name in JSON and, with '-' for '_', on the
 /// command line.
-struct Ajustes {
+struct AjustesSim {
     int version = 10182;               // answer of VersionWSPos
     int retraso_ms = 0;                // delay before every SOAP reply in scope
     QString retraso_en = QStringLiteral("*");
