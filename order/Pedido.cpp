@@ -98,6 +98,8 @@ void Pedido::LlenarPedido()
     ped.IEPS = ieps;
     ped.Total = total;
     c.ListPed.endUpdate();
+    // A comanda without lines has nothing to send.
+    c.EnviarPedidoBtn.setEnabled(ped.Count > 0);
 }
 
 void Pedido::ListPedClick()

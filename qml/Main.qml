@@ -94,13 +94,13 @@ ApplicationWindow {
         // Where the drawer hides: a grip at the left edge tells it is there.
         Rectangle {
             objectName: "AsaCajon"
-            x: -4
+            x: -3
             anchors.verticalCenter: parent.verticalCenter
-            width: 10
-            height: 64
-            radius: 5
+            width: 6
+            height: 56
+            radius: 3
             color: Theme.textoSuave
-            opacity: 0.35
+            opacity: 0.3
             visible: !cajon.opened
         }
     }

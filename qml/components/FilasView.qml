@@ -103,6 +103,7 @@ ListView {
         }
 
         swipe.right: Rectangle {
+            objectName: filas.objectName + "_eliminar_" + fila.index
             width: 110
             height: fila.height
             anchors.right: parent.right

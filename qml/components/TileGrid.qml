@@ -75,9 +75,10 @@ Item {
                     Layout.rowSpan: rowSpan
                     Layout.preferredWidth: grid.anchoCelda * colSpan + grid.espacio * (colSpan - 1)
                     Layout.preferredHeight: grid.altoCelda * rowSpan + grid.espacio * (rowSpan - 1)
-                    Layout.fillWidth: true
                     radius: 6
                     color: "transparent"
+                    // A tile that offers nothing (an empty modifier slot) stays in its place, faded.
+                    opacity: !selectable && caption.length === 0 ? 0.35 : 1
 
                     Rectangle {
                         anchors.fill: parent

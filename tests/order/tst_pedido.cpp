@@ -133,8 +133,13 @@ private slots:
         QVERIFY(p);
         auto &c = p->f.controles;
         agregar(*p, 0);
+        QVERIFY(c.EnviarPedidoBtn.enabled());
         c.ListPed.borrar(0);
         QCOMPARE(c.ListPed.count(), 0);
+        // Nothing left to send: "Surtir Comanda" is off, so no empty comanda reaches the server.
+        QVERIFY(!c.EnviarPedidoBtn.enabled());
+        c.EnviarPedidoBtn.pulsar();
+        QCOMPARE(p->f.dialogos.pendientes(), 0);
         QCOMPARE(c.EditTotal.text(), QStringLiteral("0.00"));
         QCOMPARE(p->f.estado.PedidoActual.Count, 0);
         QCOMPARE(p->f.estado.PedidoActual.Total, 0.0);
