@@ -30,7 +30,7 @@ QHash<int, QByteArray> TileList::roleNames() const
             {FontSizeRole, "fontSize"},     {CaptionLinesRole, "captionLines"},
             {CaptionExtraRole, "captionExtra"}, {ShowPictureRole, "showPicture"},
             {BorderRole, "bordered"},         {MarginsRole, "margins"},
-            {IndexRole, "tileIndex"}};
+            {IndexRole, "tileIndex"},       {WantsPictureRole, "wantsPicture"}};
 }
 
 QVariant TileList::data(const QModelIndex &index, int role) const
@@ -62,6 +62,7 @@ QVariant TileList::data(const QModelIndex &index, int role) const
     case CaptionLinesRole: return a.lineasTexto;
     case CaptionExtraRole: return a.extraTexto;
     case ShowPictureRole: return a.mostrarImagen && !t.picture.isEmpty();
+    case WantsPictureRole: return a.mostrarImagen;
     case BorderRole: return a.borde;
     case MarginsRole: return QVariantList{a.margenIzq, a.margenSup, a.margenDer, a.margenInf};
     default: return {};

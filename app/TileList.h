@@ -49,6 +49,7 @@ public:
         BorderRole,
         MarginsRole,
         IndexRole,
+        WantsPictureRole,
     };
 
     using Dibujo = std::function<void(const TileList &, int indice, AspectoTile &)>;

@@ -13,7 +13,8 @@ Drawer {
     width: 250
     edge: Qt.LeftEdge
     dragMargin: 24
-    Material.background: Theme.superficie
+    background: Rectangle { color: Theme.superficie }
+    Overlay.modal: Rectangle { color: "#99000000" }
 
     function ctl(n) { return form.control(n) }
 

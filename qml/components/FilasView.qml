@@ -115,11 +115,9 @@ ListView {
                 font.pixelSize: 15
                 font.bold: true
             }
-            TapHandler {
-                onTapped: {
-                    fila.swipe.close()
-                    filas.vista.borrar(fila.index)
-                }
+            SwipeDelegate.onClicked: {
+                fila.swipe.close()
+                filas.vista.borrar(fila.index)
             }
         }
 

@@ -15,6 +15,9 @@ Popup {
     width: Math.min(parent.width - 48, 380)
     padding: 20
     closePolicy: Popup.CloseOnEscape
+    // Shown and gone at once: a dialog closing must not keep the screen blocked.
+    enter: Transition { NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 90 } }
+    exit: null
     visible: dialogos ? dialogos.abierto : false
     background: Rectangle {
         radius: 10
@@ -62,15 +65,30 @@ Popup {
             Repeater {
                 model: mensaje.dialogos ? mensaje.dialogos.botones : []
                 delegate: Button {
+                    id: boton
                     required property string modelData
+                    readonly property bool porDefecto: modelData === mensaje.dialogos.botonPorDefecto
                     objectName: "Dialogo_" + modelData
                     text: mensaje.etiqueta(modelData)
                     implicitWidth: 96
                     implicitHeight: Theme.alturaBoton
                     font.pixelSize: 15
-                    highlighted: modelData === mensaje.dialogos.botonPorDefecto
-                    Material.accent: Theme.acento
+                    font.bold: true
                     onClicked: mensaje.responder(modelData)
+                    contentItem: Text {
+                        text: boton.text
+                        font: boton.font
+                        color: boton.porDefecto ? "white" : Theme.acento
+                        horizontalAlignment: Text.AlignHCenter
+                        verticalAlignment: Text.AlignVCenter
+                    }
+                    background: Rectangle {
+                        radius: 6
+                        color: boton.porDefecto ? (boton.down ? Qt.darker(Theme.acento, 1.25) : Theme.acento)
+                                                : (boton.down ? Theme.superficieAlta : "transparent")
+                        border.color: Theme.acento
+                        border.width: boton.porDefecto ? 0 : 2
+                    }
                 }
             }
         }

@@ -67,6 +67,7 @@ Item {
                     required property int captionLines
                     required property int captionExtra
                     required property bool showPicture
+                    required property bool wantsPicture
                     required property bool bordered
                     required property var margins
 
@@ -145,8 +146,11 @@ Item {
                         anchors.bottom: parent.bottom
                         anchors.margins: 6
                         height: celda.height - celda.altoTexto - celda.altoNotas - celda.margins[1] - 2 * grid.espacio
-                        visible: celda.showPicture && height > 8
-                        source: celda.showPicture ? Theme.imagen(celda.picture) : ""
+                        visible: celda.wantsPicture && height > 8
+                        // Without a picture of its own, a faint plate keeps the tile from looking empty.
+                        source: celda.showPicture ? Theme.imagen(celda.picture)
+                              : celda.wantsPicture ? "qrc:/Trazen/img/plato.svg" : ""
+                        opacity: celda.showPicture ? 1 : 0.18
                         fillMode: Image.PreserveAspectFit
                         asynchronous: true
                         sourceSize.width: 256

@@ -113,8 +113,11 @@ bool Pantalla::escribir(const QString &nombre, const QString &texto)
     i->forceActiveFocus();
     QMetaObject::invokeMethod(i, "selectAll");
     QTest::keyClick(m_ventana, Qt::Key_Delete);
-    for (const QChar ch : texto)
-        QTest::keyClick(m_ventana, ch.toLatin1());
+    // Characters as a keyboard types them, accents included.
+    for (const QChar ch : texto) {
+        QTest::sendKeyEvent(QTest::Press, m_ventana, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, m_ventana, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
     dibujar();
     return true;
 }
@@ -131,11 +134,17 @@ bool Pantalla::deslizar(const QString &nombre, int dx)
         return false;
     QQuickItem *i = item(nombre);
     const QPoint inicio = i->mapToScene(QPointF(i->width() / 2, i->height() / 2)).toPoint();
-    QTest::mousePress(m_ventana, Qt::LeftButton, Qt::NoModifier, inicio);
-    const int pasos = 10;
-    for (int k = 1; k <= pasos; ++k)
-        QTest::mouseMove(m_ventana, inicio + QPoint(dx * k / pasos, 0), 15);
-    QTest::mouseRelease(m_ventana, Qt::LeftButton, Qt::NoModifier, inicio + QPoint(dx, 0), 15);
-    dibujar();
+    arrastrar(inicio, inicio + QPoint(dx, 0));
     return true;
+}
+
+void Pantalla::arrastrar(QPoint desde, QPoint hasta)
+{
+    dibujar();
+    QTest::mousePress(m_ventana, Qt::LeftButton, Qt::NoModifier, desde);
+    const int pasos = 12;
+    for (int k = 1; k <= pasos; ++k)
+        QTest::mouseMove(m_ventana, desde + (hasta - desde) * k / pasos, 15);
+    QTest::mouseRelease(m_ventana, Qt::LeftButton, Qt::NoModifier, hasta, 15);
+    dibujar();
 }

@@ -32,6 +32,8 @@ public:
     void tecla(Qt::Key k);
     /// Drags horizontally across the item (a swipe), by dx pixels.
     bool deslizar(const QString &nombre, int dx);
+    /// Drags on the window from one point to another (an edge swipe, for instance).
+    void arrastrar(QPoint desde, QPoint hasta);
 
 private:
     QQmlApplicationEngine m_motor;
