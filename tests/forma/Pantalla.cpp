@@ -19,15 +19,39 @@ Pantalla::Pantalla(TTabbedForm &f)
 
 Pantalla::~Pantalla() = default;
 
+namespace {
+/// Where the popups (dialogs, the drawer) and their dimming live, as a text that changes
+/// while any of them moves, fades, opens or closes.
+QString estadoEmergentes(QQuickWindow *w)
+{
+    QString r;
+    for (QQuickItem *i : w->contentItem()->childItems()) {
+        if (qstrcmp(i->metaObject()->className(), "QQuickOverlay") != 0)
+            continue;
+        for (QQuickItem *p : i->childItems())
+            r += QStringLiteral("%1 %2,%3 %4;").arg(p->isVisible()).arg(p->x()).arg(p->y()).arg(p->opacity());
+    }
+    return r;
+}
+} // namespace
+
 void Pantalla::dibujar()
 {
-    // Two frames: bindings settle, then the scene is drawn.
-    for (int i = 0; i < 2; ++i) {
+    if (!m_ventana) {
         QCoreApplication::processEvents();
-        if (m_ventana) {
-            m_ventana->requestUpdate();
-            QTest::qWait(30);
-        }
+        return;
+    }
+    // Frames until bindings have settled and no popup is still opening or closing, so that
+    // a tap lands on what the waiter would see.
+    QString antes;
+    for (int i = 0; i < 50; ++i) {
+        QCoreApplication::processEvents();
+        m_ventana->requestUpdate();
+        QTest::qWait(20);
+        const QString ahora = estadoEmergentes(m_ventana);
+        if (i >= 1 && ahora == antes)
+            break;
+        antes = ahora;
     }
 }
 

@@ -135,10 +135,21 @@ private slots:
         TOCAR(v, "BackBtn2");
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabEmpresa"));
 
-        // Out: swipe the drawer open from the left edge and tap "Salir".
+        // The drawer, swiped open from the left edge: the connection settings, kept as they are.
         v.arrastrar(QPoint(2, 400), QPoint(320, 400));
         QTRY_VERIFY(c.MultiView1.visible());
         CAPTURAR(v, "14_cajon");
+        TOCAR(v, "ConfigurarBtn");
+        QCOMPARE(p.f.activeTab(), QStringLiteral("TabURL"));
+        QVERIFY(!c.MultiView1.visible());
+        CAPTURAR(v, "15_conexion");
+        TOCAR(v, "OKBtn");
+        QCOMPARE(p.f.activeTab(), QStringLiteral("TabItem1"));
+        QVERIFY(!e.IsLogged);
+
+        // Out through "Salir".
+        v.arrastrar(QPoint(2, 400), QPoint(320, 400));
+        QTRY_VERIFY(c.MultiView1.visible());
         TOCAR(v, "CerrarAppBtn");
         QVERIFY(e.Salida);
         QTRY_VERIFY(!v.ventana()->isVisible());
