@@ -1,3 +1,4 @@
+#include "FormaPrueba.h"
 #include "MenuPrueba.h"
 #include "SimProceso.h"
 #include "app/ClienteSoap.h"
@@ -16,37 +17,20 @@ namespace {
 class FormaSim {
 public:
     explicit FormaSim(const QString &wsdl)
+        : p(FormaPrueba::iniCon(wsdl), std::make_shared<ClienteSoap>()), forma(&p.f)
     {
-        setRegional({QStringLiteral("."), QStringLiteral(","), QStringLiteral("$")});
-        setCarpetaDocumentos(m_dir.path());
-        QFile ini(m_dir.filePath(QStringLiteral("NVTrazen.ini")));
-        if (ini.open(QIODevice::WriteOnly))
-            ini.write(QStringLiteral("[AppMovil]\nWSDL=%1\n").arg(wsdl).toUtf8());
-        ini.close();
-        Plataforma pl;
-        pl.servicio = std::make_shared<ClienteSoap>();
-        forma = std::make_unique<TTabbedForm>(pl);
     }
-    ~FormaSim()
-    {
-        forma.reset();
-        setCarpetaDocumentos({});
-    }
-    bool esperar() { return QTest::qWaitFor([this] { return !forma->tareas.ocupado(); }, 30000); }
+    bool esperar() { return p.esperarTarea(30000); }
     bool iniciarSesion()
     {
         forma->controles.iUser.setText(QStringLiteral("mesero"));
         forma->controles.iPass.setText(QStringLiteral("1234"));
-        forma->navegacion().OKBtnClick();
-        return esperar() && forma->estado.IsLogged;
+        return p.iniciarSesion();
     }
-    QString carpeta() const { return m_dir.path(); }
+    QString carpeta() const { return p.carpeta(); }
 
-private:
-    QTemporaryDir m_dir;
-
-public:
-    std::unique_ptr<TTabbedForm> forma;
+    FormaPrueba p;
+    TTabbedForm *forma;
 };
 
 int tileCon(const TileList &l, const QString &inicio)

@@ -6,7 +6,8 @@
 #include <QTest>
 
 namespace {
-std::unique_ptr<TTabbedForm> crear(FormaPrueba &p, const QString &carpeta, const QString &ini)
+std::unique_ptr<TTabbedForm> crear(FormaPrueba &p, const QString &carpeta, const QString &ini,
+                                   const std::function<void(Plataforma &)> &ajustar = {})
 {
     setRegional({QStringLiteral("."), QStringLiteral(","), QStringLiteral("$")});
     setCarpetaDocumentos(carpeta);
@@ -20,6 +21,8 @@ std::unique_ptr<TTabbedForm> crear(FormaPrueba &p, const QString &carpeta, const
     pl.notificaciones1 = p.notif1;
     pl.notificaciones2 = p.notif2;
     pl.tecladoVisible = [&p] { return p.teclado; };
+    if (ajustar)
+        ajustar(pl);
     return std::make_unique<TTabbedForm>(pl);
 }
 } // namespace
@@ -31,6 +34,12 @@ FormaPrueba::FormaPrueba(const QString &ini)
 
 FormaPrueba::FormaPrueba(const QString &ini, std::shared_ptr<ClienteServicio> servicioReal)
     : real(std::move(servicioReal)), forma(crear(*this, m_dir.path(), ini)), f(*forma)
+{
+}
+
+FormaPrueba::FormaPrueba(const QString &ini, std::shared_ptr<ClienteServicio> servicioReal,
+                         const std::function<void(Plataforma &)> &ajustar)
+    : real(std::move(servicioReal)), forma(crear(*this, m_dir.path(), ini, ajustar)), f(*forma)
 {
 }
 
@@ -56,4 +65,14 @@ bool FormaPrueba::iniciarSesion()
 {
     f.navegacion().OKBtnClick();
     return esperarTarea() && f.estado.IsLogged;
+}
+
+QStringList FormaPrueba::mensajes()
+{
+    QStringList r;
+    while (f.dialogos.pendientes() > 0) {
+        r << f.dialogos.texto();
+        f.dialogos.responder(QStringLiteral("OK"));
+    }
+    return r;
 }

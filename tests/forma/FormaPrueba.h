@@ -3,6 +3,7 @@
 #include "ServicioFalso.h"
 #include "app/TTabbedForm.h"
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 /// A main window for tests: its own empty documents folder (optionally with a settings
@@ -14,6 +15,10 @@ public:
     explicit FormaPrueba(const QString &ini = {});
     /// The same with a real service client in place of the fake (for tests against wstrazen-sim).
     FormaPrueba(const QString &ini, std::shared_ptr<ClienteServicio> real);
+    /// The same, with the platform adjusted before the form is made (real notification
+    /// centres, for instance).
+    FormaPrueba(const QString &ini, std::shared_ptr<ClienteServicio> real,
+                const std::function<void(Plataforma &)> &ajustar);
     ~FormaPrueba();
 
     [[nodiscard]] QString carpeta() const { return m_dir.path(); }
@@ -23,6 +28,9 @@ public:
     static QString iniServidor(const QString &extra = {});
     /// A settings file that starts in server mode against that address.
     static QString iniCon(const QString &wsdl, const QString &extra = {});
+
+    /// The message dialogs waiting, oldest first, each answered with OK.
+    QStringList mensajes();
 
     /// Signs in (demo or fake server) and waits for it; true when signed in.
     bool iniciarSesion();

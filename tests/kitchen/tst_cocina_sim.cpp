@@ -1,3 +1,4 @@
+#include "FormaPrueba.h"
 #include "AvisosFalsos.h"
 #include "SimProceso.h"
 #include "app/ClienteSoap.h"
@@ -23,24 +24,14 @@ namespace {
 class FormaSim {
 public:
     FormaSim(const QString &wsdl, const QDBusConnection &bus)
+        : notif1(std::make_shared<CentroFreedesktop>(bus)),
+          p(FormaPrueba::iniCon(wsdl), std::make_shared<ClienteSoap>(),
+            [&](Plataforma &pl) {
+                pl.notificaciones1 = notif1;
+                pl.notificaciones2 = std::make_shared<CentroFreedesktop>(bus);
+            }),
+          forma(&p.f)
     {
-        setRegional({QStringLiteral("."), QStringLiteral(","), QStringLiteral("$")});
-        setCarpetaDocumentos(m_dir.path());
-        QFile ini(m_dir.filePath(QStringLiteral("NVTrazen.ini")));
-        if (ini.open(QIODevice::WriteOnly))
-            ini.write(QStringLiteral("[AppMovil]\nWSDL=%1\n").arg(wsdl).toUtf8());
-        ini.close();
-        Plataforma pl;
-        pl.servicio = std::make_shared<ClienteSoap>();
-        notif1 = std::make_shared<CentroFreedesktop>(bus);
-        pl.notificaciones1 = notif1;
-        pl.notificaciones2 = std::make_shared<CentroFreedesktop>(bus);
-        forma = std::make_unique<TTabbedForm>(pl);
-    }
-    ~FormaSim()
-    {
-        forma.reset();
-        setCarpetaDocumentos({});
     }
     TTabbedForm &f() { return *forma; }
     Controles &c() { return forma->controles; }
@@ -53,22 +44,13 @@ public:
         accion();
         return QTest::qWaitFor([&] { return fin.count() == 1; }, 30000);
     }
-    /// The message dialogs shown since the last call, answered.
-    QStringList mensajes()
-    {
-        QStringList r;
-        while (forma->dialogos.pendientes() > 0) {
-            r << forma->dialogos.texto();
-            forma->dialogos.responder(QStringLiteral("OK"));
-        }
-        return r;
-    }
+    QStringList mensajes() { return p.mensajes(); }
 
     std::shared_ptr<CentroFreedesktop> notif1;
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<TTabbedForm> forma;
+    FormaPrueba p;
+    TTabbedForm *forma;
 };
 
 QJsonObject ComandaDelSim(SimProceso &sim, int numero)

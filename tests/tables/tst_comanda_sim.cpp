@@ -1,3 +1,4 @@
+#include "FormaPrueba.h"
 #include "NotificacionesFalsas.h"
 #include "SimProceso.h"
 #include "app/ClienteSoap.h"
@@ -23,28 +24,13 @@ namespace {
 class FormaSim {
 public:
     explicit FormaSim(const QString &wsdl)
+        : p(FormaPrueba::iniCon(wsdl), std::make_shared<ClienteSoap>()), forma(&p.f)
     {
-        setRegional({QStringLiteral("."), QStringLiteral(","), QStringLiteral("$")});
-        setCarpetaDocumentos(m_dir.path());
-        QFile ini(m_dir.filePath(QStringLiteral("NVTrazen.ini")));
-        if (ini.open(QIODevice::WriteOnly))
-            ini.write(QStringLiteral("[AppMovil]\nWSDL=%1\n").arg(wsdl).toUtf8());
-        ini.close();
-        Plataforma pl;
-        pl.servicio = std::make_shared<ClienteSoap>();
-        pl.notificaciones1 = std::make_shared<NotificacionesFalsas>();
-        pl.notificaciones2 = std::make_shared<NotificacionesFalsas>();
-        forma = std::make_unique<TTabbedForm>(pl);
-    }
-    ~FormaSim()
-    {
-        forma.reset();
-        setCarpetaDocumentos({});
     }
     TTabbedForm &f() { return *forma; }
     Controles &c() { return forma->controles; }
 
-    bool esperar() { return QTest::qWaitFor([this] { return !forma->tareas.ocupado(); }, 30000); }
+    bool esperar() { return p.esperarTarea(30000); }
     /// Taps the tile of that caption (the first line of it) and waits for what it starts.
     bool tocar(TileList &lista, const QString &caption)
     {
@@ -55,15 +41,7 @@ public:
             }
         return false;
     }
-    QStringList mensajes()
-    {
-        QStringList r;
-        while (forma->dialogos.pendientes() > 0) {
-            r << forma->dialogos.texto();
-            forma->dialogos.responder(QStringLiteral("OK"));
-        }
-        return r;
-    }
+    QStringList mensajes() { return p.mensajes(); }
     QString insignia(const QString &mesa)
     {
         for (int i = 0; i < c().ListaMesa.count(); ++i)
@@ -73,8 +51,8 @@ public:
     }
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<TTabbedForm> forma;
+    FormaPrueba p;
+    TTabbedForm *forma;
 };
 
 bool Igual(double a, double b) { return std::abs(a - b) <= 1e-9 * std::max({1.0, std::abs(a), std::abs(b)}); }
