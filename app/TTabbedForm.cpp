@@ -200,3 +200,20 @@ void TTabbedForm::TimerWaitTimer()
     // The indicator animates itself; the tick keeps it marked as moving.
     controles.AniIndicator1.setValue(controles.AniIndicator1.value() + 1);
 }
+
+void TTabbedForm::MostrarActividad(const QString &dialogo, const QString &espera)
+{
+    ActivityDialog1.setMessage(dialogo);
+    ActivityDialog1.show();
+    UpdateEspera(espera);
+}
+
+bool TTabbedForm::QuitarActividad(const QString &smsg)
+{
+    ActivityDialog1.hide();
+    DesCargarEspera();
+    if (smsg.isEmpty())
+        return true;
+    MostrarMensaje(smsg);
+    return false;
+}

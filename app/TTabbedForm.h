@@ -90,6 +90,11 @@ public:
     void DesCargarEspera();
     void TimerWaitTimer();
     void MostrarMensaje(const QString &s) { dialogos.MostrarMensaje(s); }
+    /// A background task's first step: the activity dialog with its message, then the overlay.
+    void MostrarActividad(const QString &dialogo, const QString &espera);
+    /// The common start of a task's last step: dialog and overlay away, then the task's
+    /// failure message when it has one. Answers true when it had none.
+    bool QuitarActividad(const QString &smsg);
 
     // Platform.
     [[nodiscard]] ClienteServicio &SoapClient1() { return *m_plataforma.servicio; }

@@ -45,9 +45,7 @@ void Catalogo::CargarCategorias()
     f.tareas.iniciar(
         [this, t](const Paso &paso) {
             paso.ui([&] {
-                f.ActivityDialog1.setMessage(QStringLiteral("Cargando categorias"));
-                f.ActivityDialog1.show();
-                f.CargarEspera(QStringLiteral("Recuperando Categorias"));
+                f.MostrarActividad(QStringLiteral("Cargando categorias"), QStringLiteral("Recuperando Categorias"));
             });
             if (t->cargadas)
                 return;
@@ -67,12 +65,8 @@ void Catalogo::CargarCategorias()
             }
         },
         [this, t] {
-            f.ActivityDialog1.hide();
-            f.DesCargarEspera();
-            if (!t->smsg.isEmpty()) {
-                f.MostrarMensaje(t->smsg);
+            if (!f.QuitarActividad(t->smsg))
                 return;
-            }
             mostrarCategorias();
         });
 }

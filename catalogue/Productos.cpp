@@ -55,9 +55,7 @@ void Catalogo::CargarProductos(int Tipo, const QString &Filtro)
     f.tareas.iniciar(
         [this, t](const Paso &paso) {
             paso.ui([&] {
-                f.ActivityDialog1.setMessage(QStringLiteral("Conectando"));
-                f.ActivityDialog1.show();
-                f.UpdateEspera(QStringLiteral("Recuperando Productos"));
+                f.MostrarActividad(QStringLiteral("Conectando"), QStringLiteral("Recuperando Productos"));
             });
             if (t->pedir) {
                 paso.ui([&] { f.UpdateEspera(QStringLiteral("Recuperando Productos")); });
@@ -81,10 +79,9 @@ void Catalogo::CargarProductos(int Tipo, const QString &Filtro)
             paso.ui([&] { f.UpdateEspera(QStringLiteral("Cargando Productos")); });
         },
         [this, t] {
+            // The tiles are built while the overlay still shows; a failure ends at once.
             if (!t->smsg.isEmpty()) {
-                f.ActivityDialog1.hide();
-                f.DesCargarEspera();
-                f.MostrarMensaje(t->smsg);
+                f.QuitarActividad(t->smsg);
                 return;
             }
             mostrarProductos(t->guardar && !t->demo && t->W.size() <= LargoMaximoFiltro);

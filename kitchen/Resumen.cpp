@@ -30,9 +30,7 @@ void Resumen::ResumenMesero()
     f.tareas.iniciar(
         [this, t](const Paso &paso) {
             paso.ui([&] {
-                f.ActivityDialog1.setMessage(QStringLiteral("Conectando"));
-                f.ActivityDialog1.show();
-                f.UpdateEspera(QStringLiteral("Obteniendo Resumen"));
+                f.MostrarActividad(QStringLiteral("Conectando"), QStringLiteral("Obteniendo Resumen"));
             });
             try {
                 if (t->demo)
@@ -51,12 +49,8 @@ void Resumen::ResumenMesero()
             }
         },
         [this, t] {
-            f.ActivityDialog1.hide();
-            f.DesCargarEspera();
-            if (!t->SMsg.isEmpty()) {
-                f.MostrarMensaje(t->SMsg);
+            if (!f.QuitarActividad(t->SMsg))
                 return;
-            }
             f.setActiveTab(QStringLiteral("TabResumen"));
             c.BackBtn.setVisible(true);
         });

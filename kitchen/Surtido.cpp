@@ -69,9 +69,7 @@ void Surtido::iniciarPoll()
     f.tareas.iniciar(
         [this, t](const Paso &paso) {
             paso.ui([&] {
-                f.ActivityDialog1.setMessage(QStringLiteral("Conectando"));
-                f.ActivityDialog1.show();
-                f.UpdateEspera(QStringLiteral("Obteniendo Surtido"));
+                f.MostrarActividad(QStringLiteral("Conectando"), QStringLiteral("Obteniendo Surtido"));
             });
             try {
                 if (t->demo) {
@@ -89,10 +87,7 @@ void Surtido::iniciarPoll()
             }
         },
         [this, t] {
-            f.ActivityDialog1.hide();
-            f.DesCargarEspera();
-            if (!t->SMsg.isEmpty())
-                f.MostrarMensaje(t->SMsg);
+            f.QuitarActividad(t->SMsg);
         });
 }
 

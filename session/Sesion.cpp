@@ -150,9 +150,7 @@ void Sesion::IniciarServidor()
     f.tareas.iniciar(
         [this, t](const Paso &paso) {
             paso.ui([&] {
-                f.ActivityDialog1.setMessage(QStringLiteral("Conectando"));
-                f.ActivityDialog1.show();
-                f.UpdateEspera(QStringLiteral("Conectandose, espere"));
+                f.MostrarActividad(QStringLiteral("Conectando"), QStringLiteral("Conectandose, espere"));
             });
             auto srv = f.SoapClient1().itrazen();
 
@@ -237,13 +235,9 @@ void Sesion::IniciarServidor()
             }
         },
         [this, t] {
-            f.ActivityDialog1.hide();
-            f.DesCargarEspera();
-            if (!t->exito) {
-                if (!t->smsg.isEmpty())
-                    f.MostrarMensaje(t->smsg);
+            f.QuitarActividad(t->smsg);
+            if (!t->exito)
                 return;
-            }
             e.MesasCargadas = false;
             e.CategoriasCargadas = false;
             LlenarEmpresa(t->empresa);

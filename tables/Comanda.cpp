@@ -61,9 +61,7 @@ void Comanda::EnviarPedidoBtnMain()
         [this, t](const Paso &paso) {
             bool demo = false;
             paso.ui([&] {
-                f.ActivityDialog1.setMessage(QStringLiteral("Enviando Comanda"));
-                f.ActivityDialog1.show();
-                f.UpdateEspera(QStringLiteral("Enviando Comanda"));
+                f.MostrarActividad(QStringLiteral("Enviando Comanda"), QStringLiteral("Enviando Comanda"));
                 demo = e.ModoDemo;
             });
             if (demo) {
@@ -82,11 +80,9 @@ void Comanda::EnviarPedidoBtnMain()
                 t->S = MensajeGuardarComanda(t->R);
         },
         [this, t] {
-            f.ActivityDialog1.hide();
-            f.DesCargarEspera();
-            if (!t->SMsg.isEmpty())
-                f.MostrarMensaje(t->SMsg);
-            else if (t->Exito)
+            if (!f.QuitarActividad(t->SMsg))
+                return;
+            if (t->Exito)
                 ComandaEnviada();
             else
                 f.MostrarMensaje(t->S);

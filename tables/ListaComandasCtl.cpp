@@ -24,9 +24,7 @@ void ListaComandasCtl::ListaComandas()
         [this, t](const Paso &paso) {
             bool demo = false;
             paso.ui([&] {
-                f.ActivityDialog1.setMessage(QStringLiteral("Conectando"));
-                f.ActivityDialog1.show();
-                f.UpdateEspera(QStringLiteral("Obteniendo Comandas"));
+                f.MostrarActividad(QStringLiteral("Conectando"), QStringLiteral("Obteniendo Comandas"));
                 demo = e.ModoDemo;
             });
             if (!demo) {
@@ -47,11 +45,7 @@ void ListaComandasCtl::ListaComandas()
             });
         },
         [this, t] {
-            f.ActivityDialog1.hide();
-            f.DesCargarEspera();
-            if (!t->sMsg.isEmpty())
-                f.MostrarMensaje(t->sMsg);
-            else
+            if (f.QuitarActividad(t->sMsg))
                 f.navegacion().Validar();
         });
 }

@@ -36,9 +36,7 @@ void Mesas::CargarMesas(bool)
         [this, t](const Paso &paso) {
             bool cargadas = false, demo = false;
             paso.ui([&] {
-                f.ActivityDialog1.setMessage(QStringLiteral("Cargando"));
-                f.ActivityDialog1.show();
-                f.UpdateEspera(QStringLiteral("Inicializando"));
+                f.MostrarActividad(QStringLiteral("Cargando"), QStringLiteral("Inicializando"));
                 cargadas = e.MesasCargadas;
                 demo = e.ModoDemo;
             });
@@ -59,12 +57,8 @@ void Mesas::CargarMesas(bool)
             paso.ui([&] { f.UpdateEspera(QStringLiteral("Generando Mesas")); });
         },
         [this, t] {
-            f.ActivityDialog1.hide();
-            f.DesCargarEspera();
-            if (!t->smsg.isEmpty()) {
-                f.MostrarMensaje(t->smsg);
+            if (!f.QuitarActividad(t->smsg))
                 return;
-            }
             MostrarMesas();
         });
 }
