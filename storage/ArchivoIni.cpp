@@ -96,7 +96,13 @@ void EscribirConfig(const QString &ruta, const QString &seccion, const QString &
     if (!f.open(QIODevice::WriteOnly))
         throw ErrorArchivo(("No se pudo escribir " + ruta + ": " + f.errorString()).toStdString());
     f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    f.write((lineas.join(u'\n') + u'\n').toUtf8());
+    const QByteArray datos = (lineas.join(u'\n') + u'\n').toUtf8();
+    // A short write (a full disk) is not an error to the file itself: check it here, or the
+    // cut-off file would replace the good one.
+    if (f.write(datos) != datos.size()) {
+        f.cancelWriting();
+        throw ErrorArchivo(("No se pudo escribir " + ruta + ": " + f.errorString()).toStdString());
+    }
     if (!f.commit())
         throw ErrorArchivo(("No se pudo escribir " + ruta + ": " + f.errorString()).toStdString());
 }

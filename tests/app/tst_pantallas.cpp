@@ -1,7 +1,35 @@
 #include "FormaPrueba.h"
 #include "Pantalla.h"
 #include "app/Navegacion.h"
+#include <QQuickItem>
+#include <QSemaphore>
 #include <QtTest>
+
+namespace {
+/// Every text drawn in the window's item tree.
+QStringList textos(QQuickItem *raiz)
+{
+    QStringList r;
+    if (raiz->isVisible()) {
+        const QVariant t = raiz->property("text");
+        if (t.isValid() && !t.toString().isEmpty())
+            r << t.toString();
+        for (QQuickItem *h : raiz->childItems())
+            r << textos(h);
+    }
+    return r;
+}
+
+/// How many different colours a picture has: a blank one has one or two.
+int colores(const QImage &imagen)
+{
+    QSet<QRgb> vistos;
+    for (int y = 0; y < imagen.height(); y += 3)
+        for (int x = 0; x < imagen.width(); x += 3)
+            vistos.insert(imagen.pixel(x, y));
+    return int(vistos.size());
+}
+} // namespace
 
 /// The shell's screens in the real window: drawn, captured, and driven by taps.
 class TstPantallas : public QObject {
@@ -18,7 +46,14 @@ private slots:
             QVERIFY2(v.seVe(QString::fromLatin1(n)), n);
         QVERIFY(!v.seVe(QStringLiteral("MenuBtn")));
         QVERIFY(!v.seVe(QStringLiteral("BackBtn2")));
-        QVERIFY(!v.capturar(QStringLiteral("inicio_sesion.png")).isEmpty());
+        const QStringList vistos = textos(v.ventana()->contentItem());
+        for (const char *t : {"B I E N V E N I D O S", "INICIAR", "Admin", "Build 2.0.182", "POS"})
+            QVERIFY2(vistos.contains(QString::fromUtf8(t)), t);
+        const QString png = v.capturar(QStringLiteral("inicio_sesion.png"));
+        QVERIFY(!png.isEmpty());
+        const QImage imagen(png);
+        QCOMPARE(imagen.size(), QSize(452, 775));
+        QVERIFY(colores(imagen) > 50);
     }
 
     void iniciarSesionDemoConUnToque()
@@ -58,6 +93,33 @@ private slots:
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabSettings"));
         QVERIFY(v.seVe(QStringLiteral("SwitchM")));
         QVERIFY(!v.capturar(QStringLiteral("ajustes.png")).isEmpty());
+    }
+
+    void capaDeEsperaDuranteUnaTarea()
+    {
+        FormaPrueba p(FormaPrueba::iniServidor());
+        QSemaphore soltar;
+        p.servicio->respuestas.VersionWSPos = [&] {
+            soltar.acquire();
+            return 10182;
+        };
+        Pantalla v(p.f);
+        QVERIFY(v.tocar(QStringLiteral("SignInRectBTN")));
+        QTRY_VERIFY(p.f.ActivityDialog1.shown());
+        QVERIFY(v.seVe(QStringLiteral("WaitLayout")));
+        QVERIFY(v.seVe(QStringLiteral("ActivityDialog1")));
+        const QStringList vistos = textos(v.ventana()->contentItem());
+        QVERIFY(vistos.contains(QStringLiteral("Conectandose, espere")));
+        QVERIFY(vistos.contains(QStringLiteral("Por favor Espere")));
+        QVERIFY(vistos.contains(QStringLiteral("Conectando")));
+        QVERIFY(!v.capturar(QStringLiteral("espera.png")).isEmpty());
+        // The screens take no taps meanwhile.
+        QVERIFY(!v.item(QStringLiteral("ContentLayout"))->isEnabled());
+        soltar.release();
+        QVERIFY(p.esperarTarea());
+        v.dibujar();
+        QVERIFY(!v.seVe(QStringLiteral("WaitLayout")));
+        QVERIFY(v.item(QStringLiteral("ContentLayout"))->isEnabled());
     }
 
     void mensajeSeContestaConSuBoton()

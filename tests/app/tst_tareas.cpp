@@ -39,6 +39,24 @@ private slots:
         QCOMPARE(finales, 2);
     }
 
+    void cuerpoEnOtroHiloYPasosEnLaInterfaz()
+    {
+        FormaPrueba p;
+        QThread *principal = QThread::currentThread();
+        QThread *cuerpo = nullptr, *paso = nullptr, *final = nullptr;
+        p.f.tareas.iniciar(
+            [&](const Paso &ui) {
+                cuerpo = QThread::currentThread();
+                ui.ui([&] { paso = QThread::currentThread(); });
+            },
+            [&] { final = QThread::currentThread(); });
+        QVERIFY(p.esperarTarea());
+        QVERIFY(cuerpo && cuerpo != principal);
+        QCOMPARE(cuerpo, p.f.tareas.FTarea());
+        QCOMPARE(paso, principal);
+        QCOMPARE(final, principal);
+    }
+
     void elPasoFinalSiempreCorre()
     {
         FormaPrueba p;

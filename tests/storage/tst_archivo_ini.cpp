@@ -1,6 +1,7 @@
 #include "storage/ArchivoIni.h"
 #include "util/Archivos.h"
 #include <QtTest>
+#include "DiscoLleno.h"
 #include <csignal>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -86,6 +87,54 @@ private slots:
         const QString ruta = dir.filePath(QStringLiteral("NVTrazen.ini"));
         EscribirConfig(ruta, S, QStringLiteral("WSDL"), QStringLiteral("http://x:3269/WSTrazen.dll/wsdl/Itrazen"));
         QCOMPARE(leerArchivo(ruta), QByteArray("[AppMovil]\nWSDL=http://x:3269/WSTrazen.dll/wsdl/Itrazen\n"));
+    }
+
+    void contenidoMalo_data()
+    {
+        QTest::addColumn<QByteArray>("contenido");
+        QByteArray basura(4096, '\0');
+        for (int i = 0; i < basura.size(); ++i)
+            basura[i] = char((i * 131 + 7) % 256);
+        QTest::newRow("bytes al azar") << basura;
+        QTest::newRow("sin seccion") << QByteArray("ImgMesa=0\nFuente1=20\n");
+        QTest::newRow("otra seccion") << QByteArray("[Otra]\nImgMesa=0\nFuente1=20\n");
+        QTest::newRow("linea enorme") << QByteArray("[AppMovil]\nWSDL=") + QByteArray(8 << 20, 'x') + "\n";
+        QTest::newRow("corchete sin cerrar") << QByteArray("[AppMovil\nImgMesa=0\n");
+        QTest::newRow("utf8 roto") << QByteArray("[AppMovil]\nUser=\xff\xfe\xc3\n");
+    }
+    void contenidoMalo()
+    {
+        QFETCH(QByteArray, contenido);
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath(QStringLiteral("NVTrazen.ini"));
+        escribirArchivo(ruta, contenido);
+        QCOMPARE(LeerConfigBool(ruta, S, QStringLiteral("ImgMesa"), true), true);
+        QCOMPARE(LeerConfig(ruta, S, QStringLiteral("Fuente1"), QStringLiteral("12")), QStringLiteral("12"));
+        // Writing into it still works, and what was there is not lost.
+        EscribirConfig(ruta, S, QStringLiteral("Fuente2"), QStringLiteral("11"));
+        QCOMPARE(LeerConfig(ruta, S, QStringLiteral("Fuente2"), {}), QStringLiteral("11"));
+        QVERIFY(QFileInfo(ruta).size() >= 10);
+    }
+
+    // A write that fails half-way (here the disk refuses more bytes) reports an error and
+    // leaves the previous file whole.
+    void escrituraFallidaConservaElArchivo()
+    {
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath(QStringLiteral("NVTrazen.ini"));
+        EscribirConfig(ruta, S, QStringLiteral("User"), QStringLiteral("ana"));
+        const QByteArray antes = leerArchivo(ruta);
+        bool fallo = false;
+        {
+            DiscoLleno lleno(4096);
+            try {
+                EscribirConfig(ruta, S, QStringLiteral("Pass"), QString(20000, u'p'));
+            } catch (const ErrorArchivo &) {
+                fallo = true;
+            }
+        }
+        QVERIFY(fallo);
+        QCOMPARE(leerArchivo(ruta), antes);
     }
 
     void soloElDuenoLoLee()

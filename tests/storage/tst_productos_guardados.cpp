@@ -1,3 +1,4 @@
+#include "DiscoLleno.h"
 #include "storage/ListaProductosGuardados.h"
 #include <QtTest>
 #include <QtEndian>
@@ -169,6 +170,25 @@ private slots:
         ListaProductosGuardados l;
         QVERIFY(l.guardar(ruta));
         QCOMPARE(QFileInfo(ruta).size(), 0);
+    }
+
+    void discoLlenoConservaElArchivoAnterior()
+    {
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath(QStringLiteral("Pos_Prod.dat"));
+        ListaProductosGuardados l;
+        l.agregar(producto(QStringLiteral("a"), QStringLiteral("f")));
+        QVERIFY(l.guardar(ruta));
+        for (int i = 0; i < 50; ++i)
+            l.agregar(producto(QString::number(i), QStringLiteral("f")));
+        {
+            DiscoLleno lleno(100000);
+            QVERIFY(!l.guardar(ruta));
+        }
+        QCOMPARE(QFileInfo(ruta).size(), 10784);
+        ListaProductosGuardados leida;
+        QVERIFY(leida.cargar(ruta));
+        QCOMPARE(Leer(leida.registro(0)).ID, QStringLiteral("a"));
     }
 
     void guardarFallidoNoCreaNada()

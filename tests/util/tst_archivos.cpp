@@ -1,3 +1,4 @@
+#include "storage/DiscoLleno.h"
 #include "util/Archivos.h"
 #include <QtTest>
 
@@ -33,6 +34,20 @@ private slots:
         QTemporaryDir dir;
         QVERIFY_THROWS_EXCEPTION(ErrorArchivo,
                                  GuardarBytes("x", dir.filePath(QStringLiteral("no/existe/a.jpg"))));
+    }
+
+    void discoLlenoConservaLaImagenAnterior()
+    {
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath(QStringLiteral("7501.jpg"));
+        GuardarBytes("vieja", ruta);
+        {
+            DiscoLleno lleno(1000);
+            QVERIFY_THROWS_EXCEPTION(ErrorArchivo, GuardarBytes(QByteArray(50000, 'n'), ruta));
+        }
+        QFile f(ruta);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("vieja"));
     }
 
     void nombreSeguro_data()
