@@ -150,8 +150,14 @@ const auto fila = [](const char *nombre, const char *op, const char *args, const
          u"error~ no es un entero"_s);
 
     // Replies meant to hurt
-    fila("anidado sin fondo", "VersionWSPos", "{}", RespuestaPrueba("VersionWSPos", "<return>1</return>" + Anidado(300)),
-         200, u"error~ anida más de 128 niveles"_s);
+    fila("anidado 100 000 niveles", "VersionWSPos", "{}",
+         RespuestaPrueba("VersionWSPos", "<return>1</return>" + Anidado(100'000)), 200,
+         u"error~ anida más de 128 niveles"_s);
+    fila("Count 2147483647 con el arreglo vacío: ambos como llegan", "ListaMesas", "{}",
+         RespuestaPrueba("ListaMesas", R"(<return><Count>2147483647</Count><ArrayInfo1 xsi:type="SOAP-ENC:Array" )"
+                                       R"(SOAP-ENC:arrayType="NS2:TInfo1[2147483647]" xmlns:NS2="urn:trazenIntf"/>)"
+                                       "</return>"),
+         200, R"({"result":{"Count":2147483647,"ArrayInfo1":[]}})"_j);
     fila("ciclo de href", "ListaMesas", "{}",
          RespuestaPrueba("ListaMesas", R"(<return href="#1"/>)",
                    R"(<L id="1"><Count>1</Count><ArrayInfo1><item href="#1"/></ArrayInfo1></L>)"),
@@ -175,4 +181,12 @@ const auto fila = [](const char *nombre, const char *op, const char *args, const
     fila("no es XML", "VersionWSPos", "{}", "10182", 200, u"error~ no es un XML válido"_s);
     fila("no es un sobre SOAP", "VersionWSPos", "{}", "<return>1</return>", 200,
          u"error: La respuesta del servicio no es un sobre SOAP"_s);
+    fila("sobre de SOAP 1.2", "VersionWSPos", "{}",
+         RespuestaPrueba("VersionWSPos", "<return>1</return>")
+             .replace("http://schemas.xmlsoap.org/soap/envelope/", "http://www.w3.org/2003/05/soap-envelope"),
+         200, u"error: La respuesta del servicio no es un sobre SOAP"_s);
+    fila("cuerpo en otro espacio de nombres", "VersionWSPos", "{}",
+         RespuestaPrueba("VersionWSPos", "<return>1</return>")
+             .replace("<SOAP-ENV:Body", "<B:Body xmlns:B=\"urn:otro\"").replace("</SOAP-ENV:Body>", "</B:Body>"),
+         200, u"error: El sobre SOAP no tiene cuerpo (Body)"_s);
 }
