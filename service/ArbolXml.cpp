@@ -15,8 +15,17 @@ void ArbolXml::alimentar(QByteArrayView datos)
     m_bytes += datos.size();
     if (m_bytes > m_limites.bytes)
         fallar(QStringLiteral("%1 excede el límite de %2 bytes").arg(m_que).arg(m_limites.bytes));
+    m_bytesSinToken += datos.size();
     m_lector.addData(datos.toByteArray());
     procesar();
+    if (!m_completo && m_bytesSinToken > m_limites.bytesPorToken)
+        fallar(QStringLiteral("%1 tiene un valor o una etiqueta de más de %2 bytes").arg(m_que).arg(m_limites.bytesPorToken));
+}
+
+QString ArbolXml::texto(int n) const
+{
+    const Nodo &x = m_nodos[n];
+    return x.decodificado ? QString::fromLatin1(x.bytes.toBase64()) : x.texto;
 }
 
 void ArbolXml::terminar()
@@ -33,13 +42,15 @@ QStringView ArbolXml::atributo(int n, QLatin1StringView nombre) const
 void ArbolXml::procesar()
 {
     while (!m_completo) {
-        switch (m_lector.readNext()) {
+        const QXmlStreamReader::TokenType token = m_lector.readNext();
+        if (token != QXmlStreamReader::Invalid)
+            m_bytesSinToken = 0; // what the reader still holds is within this piece
+        switch (token) {
         case QXmlStreamReader::StartElement:
             abrirElemento();
             break;
         case QXmlStreamReader::EndElement:
-            m_actual = m_nodos[m_actual].padre;
-            --m_profundidad;
+            cerrarElemento();
             break;
         case QXmlStreamReader::Characters:
             // Text only counts in elements without children (values); the blanks
@@ -101,6 +112,23 @@ void ArbolXml::abrirElemento()
     }
     m_nodos.append(std::move(x));
     m_actual = n;
+}
+
+void ArbolXml::cerrarElemento()
+{
+    Nodo &x = m_nodos[m_actual];
+    if (m_umbralBase64 > 0 && x.primerHijo < 0 && x.texto.size() >= m_umbralBase64) {
+        // Kept decoded only when the text is exactly what the bytes encode to, so
+        // texto() gives it back unchanged for a reader that wants text after all.
+        QByteArray bytes = QByteArray::fromBase64(x.texto.toLatin1());
+        if (QLatin1StringView(bytes.toBase64()) == x.texto) {
+            x.bytes = std::move(bytes);
+            x.texto = QString();
+            x.decodificado = true;
+        }
+    }
+    m_actual = x.padre;
+    --m_profundidad;
 }
 
 int ArbolXml::nombreInterno(QStringView s)

@@ -75,13 +75,18 @@ bool DecodificadorSoap::esNulo(int nodo) const
     return false;
 }
 
-QStringView DecodificadorSoap::textoDe(int nodo)
+QString DecodificadorSoap::textoDe(int nodo)
 {
-    const QString &t = m_arbol.texto(nodo);
-    m_caracteresRestantes -= t.size();
+    QString t = m_arbol.texto(nodo);
+    gastar(t.size());
+    return t;
+}
+
+void DecodificadorSoap::gastar(qint64 caracteres)
+{
+    m_caracteresRestantes -= caracteres;
     if (m_caracteresRestantes < 0)
         Fallar(QStringLiteral("La respuesta del servicio repite demasiadas veces sus valores"));
-    return t;
 }
 
 void DecodificadorSoap::entrar(int nodo)
@@ -117,7 +122,7 @@ void DecodificadorSoap::leerRef(int nodo, const RefValor &v)
     case Tipo::Time:
     case Tipo::DateTime: {
         // A day count may come as a number or as a date-time, whatever its declaration.
-        const QStringView t = nulo ? QStringView() : textoDe(nodo);
+        const QString t = nulo ? QString() : textoDe(nodo);
         std::optional<double> x = LeerDoubleSoap(t);
         if (!x && v.tipo != Tipo::Double)
             if (const auto f = LeerFechaHoraSoap(t))
@@ -135,14 +140,20 @@ void DecodificadorSoap::leerRef(int nodo, const RefValor &v)
         return;
     }
     case Tipo::String:
-        v.como<QString>() = nulo ? QString() : textoDe(nodo).toString();
+        v.como<QString>() = nulo ? QString() : textoDe(nodo); // shared with the tree
         return;
     case Tipo::Bytes:
-        v.como<QByteArray>() = nulo ? QByteArray() : QByteArray::fromBase64(textoDe(nodo).toLatin1());
+        if (nulo)
+            v.como<QByteArray>() = QByteArray();
+        else if (const QByteArray *b = m_arbol.base64(nodo)) {
+            gastar((b->size() + 2) / 3 * 4); // as much as its text would have cost
+            v.como<QByteArray>() = *b;        // shared with the tree, not copied
+        } else
+            v.como<QByteArray>() = QByteArray::fromBase64(textoDe(nodo).toLatin1());
         return;
     case Tipo::XSDateTime: {
         auto &d = v.como<std::optional<QDateTime>>();
-        const QStringView t = nulo ? QStringView() : textoDe(nodo).trimmed();
+        const QString t = nulo ? QString() : textoDe(nodo).trimmed();
         if (t.isEmpty()) {
             d.reset();
             return;

@@ -23,7 +23,9 @@ private:
     void leerRegistro(int nodo, void *registro, const TypeInfo &tipo);
     void leerArreglo(int nodo, const RefValor &v);
     [[nodiscard]] bool esNulo(int nodo) const;
-    [[nodiscard]] QStringView textoDe(int nodo);
+    [[nodiscard]] QString textoDe(int nodo);
+    /// Charges the characters read against what the document may repeat.
+    void gastar(qint64 caracteres);
     void indexarIds();
     void entrar(int nodo);
     [[noreturn]] void valorNoValido(int nodo, QLatin1StringView tipo);

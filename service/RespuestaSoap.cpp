@@ -26,6 +26,8 @@ RespuestaSoap::RespuestaSoap(qint64 limiteBytes)
               LimitesXml{limiteBytes, LimitesXml{}.profundidad, LimitesXml{}.elementos},
               AtributosDeRespuesta())
 {
+    // A picture is a few kilobytes of Base64: decoded while the reply downloads.
+    m_arbol.decodificarBase64Desde(1024);
 }
 
 void RespuestaSoap::alimentar(QByteArrayView datos) { m_arbol.alimentar(datos); }

@@ -31,6 +31,24 @@ const QByteArray Fault = R"(<SOAP-ENV:Fault><faultcode>SOAP-ENV:Server</faultcod
                          R"(<faultactor>WSTrazen</faultactor><detail><x>d</x></detail></SOAP-ENV:Fault>)";
 const QString FaultEsperado = u"error: Usuario o contraseña\nincorrectos\r(intente de nuevo) "_s;
 
+/// Base64 of `bytes` bytes, long enough to be kept decoded by the reader.
+QByteArray FotoLarga(int bytes = 3000)
+{
+    QByteArray b(bytes, Qt::Uninitialized);
+    for (int i = 0; i < bytes; ++i)
+        b[i] = char(i * 7 + 3);
+    return b.toBase64();
+}
+
+/// Base64 broken into lines of 76 characters, as some toolkits write it.
+QByteArray ConSaltos(const QByteArray &base64)
+{
+    QByteArray r;
+    for (qsizetype i = 0; i < base64.size(); i += 76)
+        r += base64.mid(i, 76) + "\r\n";
+    return r;
+}
+
 QByteArray Anidado(int niveles) { return QByteArray("<a>").repeated(niveles) + QByteArray("</a>").repeated(niveles); }
 
 /// Every category is the same one, whose every subcategory is the same one: a few
@@ -96,6 +114,20 @@ const auto fila = [](const char *nombre, const char *op, const char *args, const
          200,
          R"({"result":{"ArrayCategoria":[{"NuCategoria":3,"Foto":"AAEC/w==","ListaSubCategoria":{"Count":1,)"
          R"("ArraySubCategoria":[{"Descripcion":"Frías"}]}},{"NuCategoria":4,"ListaSubCategoria":null}]}})"_j);
+    fila("foto larga en Base64", "ObtenerCategoriasPOS", "{}",
+         RespuestaPrueba("ObtenerCategoriasPOS", "<return><Count>1</Count><ArrayCategoria><item><Foto>" + FotoLarga()
+                                                     + "</Foto></item></ArrayCategoria></return>"),
+         200, u"{\"result\":{\"ArrayCategoria\":[{\"Foto\":\"%1\"}]}}"_s.arg(QLatin1StringView(FotoLarga())));
+    fila("foto larga en Base64 con saltos de línea cada 76", "ObtenerCategoriasPOS", "{}",
+         RespuestaPrueba("ObtenerCategoriasPOS", "<return><Count>1</Count><ArrayCategoria><item><Foto>"
+                                                     + ConSaltos(FotoLarga()) + "</Foto></item></ArrayCategoria></return>"),
+         200, u"{\"result\":{\"ArrayCategoria\":[{\"Foto\":\"%1\"}]}}"_s.arg(QLatin1StringView(FotoLarga())));
+    fila("texto largo con forma de Base64 sigue siendo texto", "UltimoError", "{}",
+         RespuestaPrueba("UltimoError", "<return>" + FotoLarga() + "</return>"), 200,
+         u"{\"result\":\"%1\"}"_s.arg(QLatin1StringView(FotoLarga())));
+    fila("texto largo casi Base64 sigue siendo texto", "UltimoError", "{}",
+         RespuestaPrueba("UltimoError", "<return>" + FotoLarga().chopped(4) + "AB==</return>"), 200,
+         u"{\"result\":\"%1AB==\"}"_s.arg(QLatin1StringView(FotoLarga().chopped(4))));
     fila("resultado nil", "ListaMesas", "{}", RespuestaPrueba("ListaMesas", R"(<return xsi:nil="true"/>)"), 200,
          R"({"result":null})"_j);
     fila("elementos desconocidos y campos en desorden", "ListaComandas", "{}",
