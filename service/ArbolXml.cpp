@@ -1,5 +1,6 @@
 #include "service/ArbolXml.h"
 #include "service/ErrorServicio.h"
+#include "service/FormatoSoap.h"
 
 ArbolXml::ArbolXml(QString que, Limites limites, QList<QLatin1StringView> atributos)
     : m_que(std::move(que)), m_limites(limites), m_filtro(std::move(atributos))
@@ -50,15 +51,14 @@ void ArbolXml::procesar()
             abrirElemento();
             break;
         case QXmlStreamReader::EndElement:
-            cerrarElemento();
+            m_actual = m_nodos[m_actual].padre;
+            --m_profundidad;
             break;
         case QXmlStreamReader::Characters:
             // Text only counts in elements without children (values); the blanks
             // between the elements of a record are layout.
-            if (m_actual >= 0 && m_nodos[m_actual].primerHijo < 0) {
-                m_nodos[m_actual].texto += m_lector.text();
-                m_caracteres += m_lector.text().size();
-            }
+            if (m_actual >= 0 && m_nodos[m_actual].primerHijo < 0)
+                agregarTexto(m_nodos[m_actual], m_lector.text());
             break;
         case QXmlStreamReader::DTD:
             fallar(m_que + QStringLiteral(" declara un tipo de documento (DTD), que no se admite"));
@@ -105,8 +105,7 @@ void ArbolXml::abrirElemento()
             m_nodos[p.ultimoHijo].siguiente = n;
         else {
             p.primerHijo = n;
-            m_caracteres -= p.texto.size();
-            p.texto.clear(); // layout before the first child
+            quitarTexto(p); // layout before the first child
         }
         p.ultimoHijo = n;
     }
@@ -114,21 +113,30 @@ void ArbolXml::abrirElemento()
     m_actual = n;
 }
 
-void ArbolXml::cerrarElemento()
+void ArbolXml::agregarTexto(Nodo &x, QStringView t)
 {
-    Nodo &x = m_nodos[m_actual];
-    if (m_umbralBase64 > 0 && x.primerHijo < 0 && x.texto.size() >= m_umbralBase64) {
-        // Kept decoded only when the text is exactly what the bytes encode to, so
-        // texto() gives it back unchanged for a reader that wants text after all.
-        QByteArray bytes = QByteArray::fromBase64(x.texto.toLatin1());
-        if (QLatin1StringView(bytes.toBase64()) == x.texto) {
-            x.bytes = std::move(bytes);
-            x.texto = QString();
-            x.decodificado = true;
-        }
+    m_caracteres += t.size();
+    if (x.decodificado) { // more text after it (a CDATA section): text after all
+        x.texto = QString::fromLatin1(x.bytes.toBase64());
+        x.bytes = QByteArray();
+        x.decodificado = false;
     }
-    m_actual = x.padre;
-    --m_profundidad;
+    // Decoded straight from the reader's buffer: the text is never copied.
+    if (m_umbralBase64 > 0 && x.texto.isEmpty() && t.size() >= m_umbralBase64)
+        if (std::optional<QByteArray> bytes = LeerBase64Exacto(t)) {
+            x.bytes = std::move(*bytes);
+            x.decodificado = true;
+            return;
+        }
+    x.texto += t;
+}
+
+void ArbolXml::quitarTexto(Nodo &x)
+{
+    m_caracteres -= x.decodificado ? (x.bytes.size() + 2) / 3 * 4 : x.texto.size();
+    x.texto = QString();
+    x.bytes = QByteArray();
+    x.decodificado = false;
 }
 
 int ArbolXml::nombreInterno(QStringView s)

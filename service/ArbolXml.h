@@ -19,9 +19,9 @@ struct LimitesXml {
 /// and element count. Document type declarations and entity references are refused.
 /// Every failure throws ErrorServicio with a Spanish message.
 ///
-/// Long Base64 values (pictures) can be kept decoded as soon as their element closes,
-/// so that the work overlaps the download and the tree holds 3 bytes where the text
-/// would take 8 (4 UTF-16 characters).
+/// Long Base64 values (pictures) can be kept decoded as soon as the reader hands them
+/// over, so that the work overlaps the download and the tree holds 3 bytes where the
+/// text would take 8 (4 UTF-16 characters).
 class ArbolXml {
 public:
     using Limites = LimitesXml;
@@ -48,8 +48,8 @@ public:
     [[nodiscard]] QStringView espacio(int n) const { return m_nombres[m_nodos[n].espacio]; }
     /// The text of a value element (whether kept as text or decoded).
     [[nodiscard]] QString texto(int n) const;
-    /// The bytes of a value kept decoded from Base64, or nullptr when kept as text. They
-    /// are what QByteArray::fromBase64 gives for texto(n).
+    /// The bytes of a value kept decoded from Base64, or nullptr when kept as text;
+    /// texto(n) is exactly their Base64 form.
     [[nodiscard]] const QByteArray *base64(int n) const
     {
         return m_nodos[n].decodificado ? &m_nodos[n].bytes : nullptr;
@@ -85,7 +85,8 @@ private:
 
     void procesar();
     void abrirElemento();
-    void cerrarElemento();
+    void agregarTexto(Nodo &x, QStringView t);
+    void quitarTexto(Nodo &x);
     int nombreInterno(QStringView s);
     [[noreturn]] void fallar(const QString &mensaje) const;
 

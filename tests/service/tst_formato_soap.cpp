@@ -156,6 +156,45 @@ private slots:
         }
         QCOMPARE(leido, esperado);
     }
+
+    void base64Exacto_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("exacto"); // false: no bytes have exactly that text
+        const QByteArray todos = [] {
+            QByteArray b(256, Qt::Uninitialized);
+            for (int i = 0; i < 256; ++i)
+                b[i] = char(i);
+            return b;
+        }();
+        QTest::newRow("vacío") << QString() << QByteArray() << true;
+        QTest::newRow("los 256 bytes, relleno ==") << QString::fromLatin1(todos.toBase64()) << todos << true;
+        QTest::newRow("relleno =") << u"AAEC/w=="_s.chopped(4) + u"/+8="_s << QByteArray("\x00\x01\x02\xff\xef", 5) << true;
+        QTest::newRow("sin relleno") << u"AAEC"_s << QByteArray("\x00\x01\x02", 3) << true;
+        QTest::newRow("bits sobrantes en ==") << u"AB=="_s << QByteArray() << false;
+        QTest::newRow("bits sobrantes en =") << u"AAB="_s << QByteArray() << false;
+        QTest::newRow("salto de línea") << u"AAEC\n/w=="_s << QByteArray() << false;
+        QTest::newRow("espacio al final") << u"AAEC "_s << QByteArray() << false;
+        QTest::newRow("largo no múltiplo de 4") << u"AAECA"_s << QByteArray() << false;
+        QTest::newRow("= en medio") << u"AA==AAEC"_s << QByteArray() << false;
+        QTest::newRow("tres =") << u"A==="_s << QByteArray() << false;
+        QTest::newRow("alfabeto de URL") << u"AAE-_w=="_s << QByteArray() << false;
+        QTest::newRow("fuera de ASCII") << u"AAEÁ"_s << QByteArray() << false;
+        QTest::newRow("carácter con la misma cifra baja que 'A'") << QString(QChar(0x141)) + u"AEC"_s << QByteArray() << false;
+    }
+    void base64Exacto()
+    {
+        QFETCH(QString, texto);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, exacto);
+        const std::optional<QByteArray> leido = LeerBase64Exacto(texto);
+        QCOMPARE(leido.has_value(), exacto);
+        if (leido) {
+            QCOMPARE(*leido, bytes);
+            QCOMPARE(QString::fromLatin1(leido->toBase64()), texto);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(FormatoSoapTest)
