@@ -37,9 +37,11 @@ bool Restaurante::AccesoUserXModuloXAlmacen(const QString &User, const QString &
     };
     if (m_ajustes.rechazo)
         return negar(m_ajustes.rechazo_texto);
+    // A user without a store signs in with store 0 and no store name.
     QSqlQuery q = Ejecutar(m_db,
-                           QStringLiteral("SELECT u.nu, u.clave, u.modulos, a.nu, a.nombre FROM usuario u"
-                                          " JOIN almacen a ON a.nu = u.nu_almacen WHERE u.usuario = ?"),
+                           QStringLiteral("SELECT u.nu, u.clave, u.modulos, COALESCE(a.nu, 0), COALESCE(a.nombre, '')"
+                                          " FROM usuario u LEFT JOIN almacen a ON a.nu = u.nu_almacen"
+                                          " WHERE u.usuario = ?"),
                            {User});
     if (!q.next() || q.value(1).toString() != Pass)
         return negar(kCredenciales);

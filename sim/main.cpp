@@ -26,7 +26,8 @@ int main(int argc, char *argv[])
     QCommandLineParser cli;
     cli.setApplicationDescription(QStringLiteral(
         "Servidor de prueba del servicio SOAP Itrazen (restaurante de muestra La Candelaria).\n"
-        "Usuarios: mesero/1234, lupita/4321, admin/admin; contador/cuentas no tiene acceso al POS.\n"
+        "Usuarios: mesero/1234, lupita/4321, admin/admin; contador/cuentas no tiene acceso al POS;\n"
+        "practicante/2468 tiene acceso al POS pero ningun almacen.\n"
         "Control en http://<host>:<puerto>/control/ (estado, ajustes, listos, cerrar, comandas, llamadas, "
         "reiniciar)."));
     cli.addHelpOption();

@@ -39,14 +39,14 @@ private slots:
         }) << 4;
         QTest::newRow("Count mayor que los renglones") << Preparar([](TPedido &p, AjustesSim &) { p.Count = 3; }) << 4;
         QTest::newRow("renglon vacio") << Preparar([](TPedido &p, AjustesSim &) { p.ArrayDetalle[1].reset(); }) << 4;
-        QTest::newRow("mesa inexistente") << Preparar([](TPedido &p, AjustesSim &) { p.NuPaso = 5; }) << 4;
+        QTest::newRow("mesa inexistente") << Preparar([](TPedido &p, AjustesSim &) { p.NuPaso = 5000; }) << 4;
         QTest::newRow("mesa cero") << Preparar([](TPedido &p, AjustesSim &) { p.NuPaso = 0; }) << 4;
         QTest::newRow("producto inexistente")
             << Preparar([](TPedido &p, AjustesSim &) { p.ArrayDetalle[1]->NuProducto = QStringLiteral("999"); }) << 5;
         QTest::newRow("sin corte abierto") << Preparar([](TPedido &, AjustesSim &a) { a.corte_abierto = false; }) << 3;
         QTest::newRow("sin corte gana a la cabecera") << Preparar([](TPedido &p, AjustesSim &a) {
             a.corte_abierto = false;
-            p.NuPaso = 5;
+            p.NuPaso = 5000;
         }) << 3;
         QTest::newRow("codigo impuesto") << Preparar([](TPedido &, AjustesSim &a) { a.guardar_codigo = 7; }) << 7;
         QTest::newRow("codigo impuesto negativo")
@@ -265,7 +265,7 @@ private slots:
         QCOMPARE(rest.comandas().json().size(), 7);
         base.reiniciar();
         QCOMPARE(rest.comandas().json().size(), 6);
-        QCOMPARE(rest.ListaMesas(kUser, kPass, 1)->Count, 8);
+        QCOMPARE(rest.ListaMesas(kUser, kPass, 1)->Count, 14);
     }
 };
 

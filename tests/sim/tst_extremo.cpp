@@ -254,7 +254,7 @@ private slots:
             QVERIFY(!e.mensaje().isEmpty());
         }
         QVERIFY(sim->reiniciar());
-        QCOMPARE(S()->ListaMesas(kUser, kPass, 1)->Count, 8);
+        QCOMPARE(S()->ListaMesas(kUser, kPass, 1)->Count, 14);
     }
 
     void faultEsElUltimoError()

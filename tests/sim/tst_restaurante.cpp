@@ -1,6 +1,7 @@
 // Credentials, company, menu and tables of the sample restaurant, as the operations hand them out.
 #include "RestauranteDePrueba.h"
 #include "service/ErrorServicio.h"
+#include <QSet>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -44,21 +45,27 @@ private slots:
         QTest::addColumn<QString>("msg");
         QTest::addColumn<int>("nuUser");
         QTest::addColumn<QString>("modulos");
+        QTest::addColumn<int>("nuAlmacen");
+        QTest::addColumn<QString>("almacen");
         const QString credenciales = QStringLiteral("Usuario o contraseña incorrectos");
-        QTest::newRow("mesero") << "mesero" << "1234" << "POS" << true << "" << 3 << "TFFTFTTFFF";
+        const QString centro = QStringLiteral("Sucursal Centro");
+        QTest::newRow("mesero") << "mesero" << "1234" << "POS" << true << "" << 3 << "TFFTFTTFFF" << 1 << centro;
         QTest::newRow("usuario sin distinguir mayusculas") << "MESERO" << "1234" << "POS" << true << "" << 3
-                                                           << "TFFTFTTFFF";
-        QTest::newRow("administrador") << "admin" << "admin" << "POS" << true << "" << 1 << "TTTTTTTTTT";
-        QTest::newRow("clave equivocada") << "mesero" << "12345" << "POS" << false << credenciales << -7 << "x";
+                                                           << "TFFTFTTFFF" << 1 << centro;
+        QTest::newRow("administrador") << "admin" << "admin" << "POS" << true << "" << 1 << "TTTTTTTTTT" << 1 << centro;
+        QTest::newRow("sin almacen") << "practicante" << "2468" << "POS" << true << "" << 5 << "TFFTFTTFFF" << 0 << "";
+        QTest::newRow("clave equivocada") << "mesero" << "12345" << "POS" << false << credenciales << -7 << "x" << -7
+                                          << "x";
         QTest::newRow("clave distingue mayusculas") << "admin" << "ADMIN" << "POS" << false << credenciales << -7
-                                                    << "x";
-        QTest::newRow("usuario inexistente") << "nadie" << "1234" << "POS" << false << credenciales << -7 << "x";
+                                                    << "x" << -7 << "x";
+        QTest::newRow("usuario inexistente") << "nadie" << "1234" << "POS" << false << credenciales << -7 << "x" << -7
+                                             << "x";
         QTest::newRow("sin punto de venta") << "contador" << "cuentas" << "POS" << false
-                                            << "El usuario no tiene acceso al modulo POS" << -7 << "x";
+                                            << "El usuario no tiene acceso al modulo POS" << -7 << "x" << -7 << "x";
         QTest::newRow("contador en cobranza") << "contador" << "cuentas" << "COBRANZA" << true << "" << 4
-                                              << "FFFFTFTTFF";
+                                              << "FFFFTFTTFF" << 1 << centro;
         QTest::newRow("modulo inexistente") << "admin" << "admin" << "BODEGA" << false
-                                            << "El usuario no tiene acceso al modulo BODEGA" << -7 << "x";
+                                            << "El usuario no tiene acceso al modulo BODEGA" << -7 << "x" << -7 << "x";
     }
 
     // Granted access fills the user's data; a refusal explains itself in Msg and as the
@@ -72,6 +79,8 @@ private slots:
         QFETCH(QString, msg);
         QFETCH(int, nuUser);
         QFETCH(QString, modulos);
+        QFETCH(int, nuAlmacen);
+        QFETCH(QString, almacen);
         int NuUser = -7, NuAlmacen = -7;
         QString Msg = QStringLiteral("antes"), Modulos = QStringLiteral("x"), Almacen = QStringLiteral("x");
         QCOMPARE(r->AccesoUserXModuloXAlmacen(user, pass, modulo, NuUser, NuAlmacen, Msg, Modulos, Almacen),
@@ -79,11 +88,9 @@ private slots:
         QCOMPARE(Msg, msg);
         QCOMPARE(NuUser, nuUser);
         QCOMPARE(Modulos, modulos);
+        QCOMPARE(NuAlmacen, nuAlmacen);
+        QCOMPARE(Almacen, almacen);
         QCOMPARE(r->UltimoError(), msg);
-        if (concedido) {
-            QCOMPARE(NuAlmacen, 1);
-            QCOMPARE(Almacen, QStringLiteral("Sucursal Centro"));
-        }
     }
 
     void rechazoOrdenadoPorControl()
@@ -192,7 +199,7 @@ private slots:
         });
         QCOMPARE(subs.value(1), QList<int>({11, 12, 13}));
         QCOMPARE(subs.value(2), QList<int>());
-        QCOMPARE(subs.value(4), QList<int>({41, 42, 43, 44}));
+        QCOMPARE(subs.value(4), QList<int>({41, 42, 43, 44, 45}));
         QCOMPARE(subs.value(5), QList<int>());
     }
 
@@ -203,15 +210,19 @@ private slots:
         QTest::newRow("categoria sin subcategorias")
             << "(PRODUCTO.NUCATEGORIA=2)" << QStringList{"201", "202", "203", "204"};
         QTest::newRow("categoria con subcategorias: todas sus subcategorias")
-            << "(PRODUCTO.NUCATEGORIA=6)" << QStringList{"601", "602", "603", "604"};
+            << "(PRODUCTO.NUCATEGORIA=3)"
+            << QStringList{"301", "302", "303", "304", "305", "306", "307", "308", "309", "311",
+                           "312", "313", "314", "315", "321", "322", "323", "324", "325", "326"};
         QTest::newRow("subcategoria")
-            << "(PRODUCTO.NUCATEGORIA=1) and (PRODUCTO.NUSUBCATEGORIA=12)" << QStringList{"111", "112", "113"};
+            << "(PRODUCTO.NUCATEGORIA=1) and (PRODUCTO.NUSUBCATEGORIA=12)"
+            << QStringList{"111", "112", "113", "114", "115"};
         QTest::newRow("subcategoria con blancos y mayusculas")
-            << " ( PRODUCTO.NUCATEGORIA = 4 )  AND (producto.nusubcategoria=43) " << QStringList{"421", "422", "423"};
+            << " ( PRODUCTO.NUCATEGORIA = 4 )  AND (producto.nusubcategoria=43) "
+            << QStringList{"421", "422", "423", "424", "425", "426"};
         QTest::newRow("subcategoria de otra categoria")
             << "(PRODUCTO.NUCATEGORIA=3) and (PRODUCTO.NUSUBCATEGORIA=12)" << QStringList{};
         QTest::newRow("categoria inexistente") << "(PRODUCTO.NUCATEGORIA=99)" << QStringList{};
-        QTest::newRow("texto") << "@agua" << QStringList{"401", "402", "403", "413"};
+        QTest::newRow("texto") << "@agua" << QStringList{"401", "402", "403", "404", "405", "413"};
         QTest::newRow("texto sin acento ni mayusculas") << "@CAFE" << QStringList{"431", "433"};
         QTest::newRow("texto con acento") << "@chicharrón" << QStringList{"113", "122"};
         QTest::newRow("texto en medio") << "@de ol" << QStringList{"431"};
@@ -274,18 +285,69 @@ private slots:
             QCOMPARE(canasta.Mod(k), QString());
     }
 
+    // The sample is big enough to show a restaurant: every product can be reached the
+    // way the client browses (a category's own list when it has no subcategories, else a
+    // subcategory's), one list takes more than a page of nine tiles, and it has one
+    // product in the foreign currency, both IVA rates, several IEPS rates, pictures
+    // everywhere and two products out of stock.
+    void muestraDelRestaurante()
+    {
+        QStringList alcanzables;
+        qsizetype mayorLista = 0;
+        auto listar = [&](const QString &where) {
+            const auto l = r->ListaProductoConFoto(kUser, kPass, where, false);
+            alcanzables << Ids(*l);
+            mayorLista = std::max<qsizetype>(mayorLista, Ids(*l).size());
+        };
+        const auto categorias = r->ObtenerCategoriasPOS(kUser, kPass, false);
+        ParaCada(categorias->ArrayCategoria, categorias->Count, [&](const TCategoria &c, qsizetype) {
+            const TListaSubCategoria &subs = *c.ListaSubCategoria;
+            if (subs.Count == 0)
+                listar(QStringLiteral("(PRODUCTO.NUCATEGORIA=%1)").arg(c.NuCategoria));
+            ParaCada(subs.ArraySubCategoria, subs.Count, [&](const TSubCategoria &s, qsizetype) {
+                listar(QStringLiteral("(PRODUCTO.NUCATEGORIA=%1) and (PRODUCTO.NUSUBCATEGORIA=%2)")
+                           .arg(c.NuCategoria)
+                           .arg(s.NuSubCategoria));
+            });
+        });
+        const auto todos = r->ListaProductoConFoto(kUser, kPass, QStringLiteral("@"), true);
+        QStringList ids = Ids(*todos);
+        QVERIFY2(ids.size() >= 80, qPrintable(QString::number(ids.size())));
+        alcanzables.sort();
+        ids.sort();
+        QCOMPARE(alcanzables, ids);
+        QVERIFY(mayorLista > 9);
+
+        int extranjeros = 0;
+        QSet<double> iva, ieps;
+        QStringList agotados;
+        ParaCada(todos->ArrayProducto, todos->Count, [&](const TProducto &p, qsizetype) {
+            extranjeros += p.NuMoneda == 2;
+            iva << p.TasaIVA;
+            ieps << p.TasaIEPS;
+            QVERIFY2(EsJpeg(p.Foto), qPrintable(p.ID));
+            if (p.Existencia <= 0)
+                agotados << p.ID;
+        });
+        QCOMPARE(extranjeros, 1);
+        QCOMPARE(iva, QSet<double>({0, 16}));
+        QVERIFY(ieps.size() >= 3);
+        QCOMPARE(agotados, QStringList({"305", "326"}));
+        QVERIFY(r->ListaMesas(kUser, kPass, 1)->Count >= 12);
+    }
+
     void mesas()
     {
         const auto l = r->ListaMesas(kUser, kPass, 1);
         QVERIFY(l);
-        QCOMPARE(l->Count, 8);
+        QCOMPARE(l->Count, 14);
         QMap<int, double> cant;
         QMap<int, QString> area;
         ParaCada(l->ArrayInfo1, l->Count, [&](const TInfo1 &m, qsizetype) {
             cant[m.DB] = m.Cant;
             area[m.DB] = m.Sucursal;
         });
-        QCOMPARE(cant.keys(), QList<int>({1, 2, 3, 4, 11, 12, 21, 31}));
+        QCOMPARE(cant.keys(), QList<int>({1, 2, 3, 4, 5, 6, 11, 12, 13, 14, 21, 31, 41, 42}));
         QCOMPARE(area.value(11), QStringLiteral("Terraza"));
         // Seeded: one open comanda on Mesa 2 and Mesa 4, two on Terraza 1; Mesa 1's is finished.
         QCOMPARE(cant.value(1), 0.0);
@@ -294,7 +356,7 @@ private slots:
 
         QCOMPARE(r->Guardar_Comanda(kUser, kPass, PedidoDePrueba(1, {LineaDePrueba(1, "101", 1, 80)})), 2);
         QCOMPARE(r->Guardar_Comanda(kUser, kPass, PedidoDePrueba(1, {LineaDePrueba(1, "102", 1, 80)})), 2);
-        ParaCada(r->ListaMesas(kUser, kPass, 1)->ArrayInfo1, 8, [&](const TInfo1 &m, qsizetype) {
+        ParaCada(r->ListaMesas(kUser, kPass, 1)->ArrayInfo1, 14, [&](const TInfo1 &m, qsizetype) {
             if (m.DB == 1)
                 QCOMPARE(m.Cant, 2.0);
         });

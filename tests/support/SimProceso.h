@@ -15,8 +15,9 @@
 ///     cliente.setDireccion(sim.wsdl());
 ///     sim.ajustar({{"fault_en", "ListaMesas"}});
 ///
-/// Users of the sample restaurant: mesero/1234, lupita/4321, admin/admin, and
-/// contador/cuentas (no point-of-sale access).
+/// Users of the sample restaurant: mesero/1234, lupita/4321, admin/admin, contador/cuentas
+/// (no point-of-sale access), and practicante/2468 (point of sale but no store: signed in
+/// with NuAlmacen 0 and an empty Almacen). See sim/README.md for the rest of the sample.
 class SimProceso {
 public:
     /// Starts the sim; `argumentos` are extra command-line options, for example
