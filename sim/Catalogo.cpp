@@ -124,3 +124,8 @@ bool Catalogo::existe(const QString &id) const
 {
     return Escalar(m_db, QStringLiteral("SELECT 1 FROM producto WHERE id = ?"), {id}).isValid();
 }
+
+bool Catalogo::agotado(const QString &id) const
+{
+    return Escalar(m_db, QStringLiteral("SELECT existencia <= 0 FROM producto WHERE id = ?"), {id}).toBool();
+}

@@ -16,6 +16,8 @@ public:
     [[nodiscard]] TListaProducto productos(const Filtro &filtro, bool fotos) const;
     /// True when a product with this ID exists.
     [[nodiscard]] bool existe(const QString &id) const;
+    /// True when the product exists and none of it is left in stock.
+    [[nodiscard]] bool agotado(const QString &id) const;
 
 private:
     QSqlDatabase m_db;

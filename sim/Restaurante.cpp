@@ -1,5 +1,6 @@
 #include "sim/Restaurante.h"
 #include "service/ErrorServicio.h"
+#include "sim/RevisionComanda.h"
 #include "sim/Sql.h"
 
 namespace {
@@ -129,38 +130,17 @@ std::optional<TListaInfo1> Restaurante::ListaMesas(const QString &User, const QS
     return lista;
 }
 
-std::pair<Restaurante::Codigo, QString> Restaurante::revisar(const TPedido &p) const
-{
-    if (!m_ajustes.corte_abierto)
-        return {SinCorte, QStringLiteral("No hay un corte de caja abierto")};
-    int presentes = 0;
-    ParaCada(p.ArrayDetalle, p.Count, [&](const TDetalle &, qsizetype) { ++presentes; });
-    if (p.Count <= 0 || presentes != p.Count)
-        return {CabeceraErronea, QStringLiteral("La comanda no tiene renglones validos (Count %1)").arg(p.Count)};
-    if (!Escalar(m_db, QStringLiteral("SELECT 1 FROM mesa WHERE nu = ?"), {p.NuPaso}).isValid())
-        return {CabeceraErronea, QStringLiteral("La mesa %1 no existe").arg(p.NuPaso)};
-    QString faltante;
-    ParaCada(p.ArrayDetalle, p.Count, [&](const TDetalle &d, qsizetype) {
-        if (faltante.isNull() && !m_catalogo.existe(d.NuProducto))
-            faltante = d.NuProducto;
-    });
-    if (!faltante.isNull())
-        return {ProductoInexistente, QStringLiteral("El producto %1 no existe").arg(faltante)};
-    return {Guardada, {}};
-}
-
 int Restaurante::Guardar_Comanda(const QString &User, const QString &Pass, const TPedido &Pedido)
 {
     const int nuUser = autenticar(User, Pass);
     if (m_ajustes.guardar_codigo)
         return *m_ajustes.guardar_codigo;
-    const auto [codigo, texto] = revisar(Pedido);
-    if (codigo != Guardada) {
-        anotarError(texto);
-        return codigo;
-    }
-    m_comandas.guardar(Pedido, nuUser);
-    return Guardada;
+    const RevisionComanda r = RevisarComanda(Pedido, m_db, m_ajustes.corte_abierto);
+    if (!r.motivo.isEmpty())
+        anotarError(r.motivo);
+    if (r.codigo == Guardada || r.codigo == RenglonNoGuardado)
+        m_comandas.guardar(r.guardar, nuUser);
+    return r.codigo;
 }
 
 std::optional<TListaInfo1> Restaurante::ListaComandas(const QString &User, const QString &Pass, int)

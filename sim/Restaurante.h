@@ -11,9 +11,6 @@
 /// the last error.
 class Restaurante : public Itrazen {
 public:
-    /// Guardar_Comanda answers (what the client makes of each code is its own business).
-    enum Codigo { NoGuardada = 0, Guardada = 2, SinCorte = 3, CabeceraErronea = 4, ProductoInexistente = 5 };
-
     Restaurante(QSqlDatabase db, AjustesSim &ajustes);
 
     int VersionWSPos() override;
@@ -44,8 +41,6 @@ public:
 private:
     /// The user's number; throws the credentials fault when they do not match.
     int autenticar(const QString &user, const QString &pass);
-    /// Why a comanda cannot be stored (code and text), or Guardada.
-    std::pair<Codigo, QString> revisar(const TPedido &p) const;
 
     QSqlDatabase m_db;
     AjustesSim &m_ajustes;

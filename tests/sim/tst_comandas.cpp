@@ -31,44 +31,124 @@ private slots:
     {
         QTest::addColumn<Preparar>("preparar");
         QTest::addColumn<int>("codigo");
+        QTest::addColumn<int>("platillos"); // dishes of the comanda stored; 0: nothing stored
+        QTest::addColumn<QString>("motivo"); // in UltimoError; empty: no error noted
         auto nada = [](TPedido &, AjustesSim &) {};
-        QTest::newRow("guardada") << Preparar(nada) << 2;
+        auto producto = [](int renglon, const char *id) {
+            return Preparar([=](TPedido &p, AjustesSim &) { p.ArrayDetalle[renglon]->NuProducto = QString::fromLatin1(id); });
+        };
+        QTest::newRow("guardada") << Preparar(nada) << 2 << 2 << "";
         QTest::newRow("sin renglones") << Preparar([](TPedido &p, AjustesSim &) {
             p.ArrayDetalle.clear();
             p.Count = 0;
-        }) << 4;
-        QTest::newRow("Count mayor que los renglones") << Preparar([](TPedido &p, AjustesSim &) { p.Count = 3; }) << 4;
-        QTest::newRow("renglon vacio") << Preparar([](TPedido &p, AjustesSim &) { p.ArrayDetalle[1].reset(); }) << 4;
-        QTest::newRow("mesa inexistente") << Preparar([](TPedido &p, AjustesSim &) { p.NuPaso = 5000; }) << 4;
-        QTest::newRow("mesa cero") << Preparar([](TPedido &p, AjustesSim &) { p.NuPaso = 0; }) << 4;
-        QTest::newRow("producto inexistente")
-            << Preparar([](TPedido &p, AjustesSim &) { p.ArrayDetalle[1]->NuProducto = QStringLiteral("999"); }) << 5;
-        QTest::newRow("sin corte abierto") << Preparar([](TPedido &, AjustesSim &a) { a.corte_abierto = false; }) << 3;
+        }) << 4 << 0 << "(Count 0)";
+        QTest::newRow("Count mayor que los renglones")
+            << Preparar([](TPedido &p, AjustesSim &) { p.Count = 3; }) << 4 << 0 << "(Count 3)";
+        QTest::newRow("renglon vacio") << Preparar([](TPedido &p, AjustesSim &) { p.ArrayDetalle[1].reset(); }) << 4
+                                       << 0 << "(Count 2)";
+        QTest::newRow("mesa inexistente") << Preparar([](TPedido &p, AjustesSim &) { p.NuPaso = 5000; }) << 4
+                                          << 0 << "La mesa 5000";
+        QTest::newRow("mesa cero") << Preparar([](TPedido &p, AjustesSim &) { p.NuPaso = 0; }) << 4 << 0
+                                   << "La mesa 0";
+        QTest::newRow("producto inexistente") << producto(1, "999") << 5 << 0 << "El producto 999";
+        QTest::newRow("inexistente gana al agotado") << Preparar([](TPedido &p, AjustesSim &) {
+            p.ArrayDetalle[0]->NuProducto = QStringLiteral("305");
+            p.ArrayDetalle[1]->NuProducto = QStringLiteral("999");
+        }) << 5 << 0 << "El producto 999";
+        QTest::newRow("sin corte abierto") << Preparar([](TPedido &, AjustesSim &a) { a.corte_abierto = false; }) << 3
+                                           << 0 << "corte";
         QTest::newRow("sin corte gana a la cabecera") << Preparar([](TPedido &p, AjustesSim &a) {
             a.corte_abierto = false;
             p.NuPaso = 5000;
-        }) << 3;
-        QTest::newRow("codigo impuesto") << Preparar([](TPedido &, AjustesSim &a) { a.guardar_codigo = 7; }) << 7;
+        }) << 3 << 0 << "corte";
+        // Totals: each one checked against the sum of the lines, a cent of slack.
+        const struct {
+            const char *nombre;
+            double TPedido::*total;
+        } totales[] = {{"SubTotal", &TPedido::SubTotal}, {"IVA", &TPedido::IVA}, {"IEPS", &TPedido::IEPS},
+                       {"Total", &TPedido::Total}};
+        for (const auto &t : totales) {
+            const auto total = t.total;
+            QTest::addRow("%s descuadrado", t.nombre)
+                << Preparar([=](TPedido &p, AjustesSim &) { p.*total -= 0.02; }) << 0 << 0
+                << QStringLiteral("El %1 de la comanda").arg(QLatin1StringView(t.nombre));
+            QTest::addRow("%s con un centavo de diferencia", t.nombre)
+                << Preparar([=](TPedido &p, AjustesSim &) { p.*total += 0.01; }) << 2 << 2 << "";
+        }
+        QTest::newRow("total que no es un numero")
+            << Preparar([](TPedido &p, AjustesSim &) { p.Total = qQNaN(); }) << 0 << 0 << "El Total de la comanda";
+        QTest::newRow("descuadre gana al agotado") << Preparar([](TPedido &p, AjustesSim &) {
+            p.ArrayDetalle[0]->NuProducto = QStringLiteral("305");
+            p.Total += 1;
+        }) << 0 << 0 << "no cuadra";
+        QTest::newRow("un producto agotado") << producto(0, "305") << 1 << 1 << "305";
+        QTest::newRow("todos agotados") << Preparar([](TPedido &p, AjustesSim &) {
+            p.ArrayDetalle[0]->NuProducto = QStringLiteral("305");
+            p.ArrayDetalle[1]->NuProducto = QStringLiteral("326");
+        }) << 0 << 0 << "agotados: 305";
+        QTest::newRow("codigo impuesto") << Preparar([](TPedido &, AjustesSim &a) { a.guardar_codigo = 7; }) << 7 << 0
+                                         << "";
         QTest::newRow("codigo impuesto negativo")
-            << Preparar([](TPedido &, AjustesSim &a) { a.guardar_codigo = -1; }) << -1;
+            << Preparar([](TPedido &, AjustesSim &a) { a.guardar_codigo = -1; }) << -1 << 0 << "";
         QTest::newRow("codigo impuesto 2 no guarda")
-            << Preparar([](TPedido &, AjustesSim &a) { a.guardar_codigo = 2; }) << 2;
+            << Preparar([](TPedido &, AjustesSim &a) { a.guardar_codigo = 2; }) << 2 << 0 << "";
+        QTest::newRow("codigo impuesto a una comanda erronea")
+            << Preparar([](TPedido &p, AjustesSim &a) {
+                   a.guardar_codigo = 2;
+                   p.Total += 1;
+               })
+            << 2 << 0 << "";
     }
 
-    // Only a comanda answered 2 by the business rules is stored; every other answer
-    // leaves the comandas, the tables and the kitchen as they were.
+    // Only a comanda answered 1 or 2 by the business rules is stored, and only its lines
+    // in stock become dishes; every other answer leaves the comandas, the tables and the
+    // kitchen as they were, and says why as the last error.
     void guardar()
     {
         QFETCH(Preparar, preparar);
         QFETCH(int, codigo);
+        QFETCH(int, platillos);
+        QFETCH(QString, motivo);
         TPedido p = PedidoDePrueba(3, {LineaDePrueba(1, "101", 2, 81.9), LineaDePrueba(2, "401", 1, 34.48)});
         preparar(p, m->ajustes);
         const int antes = int(r->comandas().json().size());
         r->anotarError({});
         QCOMPARE(r->Guardar_Comanda(kUser, kPass, p), codigo);
-        const bool guardada = QTest::currentDataTag() == QByteArray("guardada");
-        QCOMPARE(r->comandas().json().size(), antes + (guardada ? 1 : 0));
-        QCOMPARE(r->UltimoError().isEmpty(), codigo == 2 || m->ajustes.guardar_codigo.has_value());
+        const QJsonArray comandas = r->comandas().json();
+        QCOMPARE(comandas.size(), antes + (platillos > 0 ? 1 : 0));
+        if (platillos > 0)
+            QCOMPARE(comandas.last()["platillos"].toArray().size(), platillos);
+        QVERIFY2(motivo.isEmpty() ? r->UltimoError().isEmpty() : r->UltimoError().contains(motivo),
+                 qPrintable(r->UltimoError()));
+    }
+
+    // A line out of stock is left out of what is stored: its dish, its place in the
+    // lines and its amounts, so that the lists and the summary count the rest only.
+    void agotadoSeGuardaSinSuRenglon()
+    {
+        TDetalle chiles = LineaDePrueba(2, "305", 1, 224.14);
+        chiles.Producto = QStringLiteral("Chiles en Nogada");
+        const TDetalle tacos = LineaDePrueba(1, "101", 2, 81.9), agua = LineaDePrueba(3, "401", 1, 34.48);
+        TPedido p = PedidoDePrueba(12, {tacos, chiles, agua});
+        QCOMPARE(r->Guardar_Comanda(kUser, kPass, p), 1);
+        QCOMPARE(r->UltimoError(), QStringLiteral("Producto agotado, la comanda se guardo sin el: 305 Chiles en Nogada"));
+
+        const QJsonObject guardada = UltimaComanda();
+        const QJsonObject pedido = guardada["pedido"].toObject();
+        QCOMPARE(pedido["Count"].toInt(), 2);
+        const QJsonArray lineas = pedido["ArrayDetalle"].toArray();
+        QCOMPARE(lineas.size(), 2);
+        QCOMPARE(lineas[0]["NuProducto"].toString(), QStringLiteral("101"));
+        QCOMPARE(lineas[1]["NuDetalle"].toInt(), 3); // the client's numbers are kept
+        const double total = tacos.Total + agua.Total;
+        QVERIFY(qAbs(pedido["Total"].toDouble() - total) < 1e-9);
+        QVERIFY(qAbs(pedido["SubTotal"].toDouble() - (tacos.SubTotal + agua.SubTotal)) < 1e-9);
+        QVERIFY(qAbs(pedido["IVA"].toDouble() - (tacos.IVA + agua.IVA)) < 1e-9);
+        QVERIFY(qAbs(guardada["total"].toDouble() - total) < 1e-9);
+        QStringList platillos;
+        for (const QJsonValue &pl : guardada["platillos"].toArray())
+            platillos << pl["producto_id"].toString();
+        QCOMPARE(platillos, QStringList({"101", "401"}));
     }
 
     // Everything the client fills in arrives and is kept: header, totals and each line
@@ -237,15 +317,13 @@ private slots:
         const QString admin = QStringLiteral("admin");
         r->ObtenerResumen(admin, admin, pen, fin, propinas, total);
         QCOMPARE(std::tuple(pen, fin, propinas, total), std::tuple(0, 0, 0.0, 0.0));
-        TPedido a = PedidoDePrueba(1, {LineaDePrueba(1, "101", 1, 100)});
-        a.Total = 100;
-        TPedido b = PedidoDePrueba(3, {LineaDePrueba(1, "101", 1, 250.5)});
-        b.Total = 250.5;
+        const TPedido a = PedidoDePrueba(1, {LineaDePrueba(1, "101", 1, 100)});
+        const TPedido b = PedidoDePrueba(3, {LineaDePrueba(1, "101", 1, 250.5)});
         QCOMPARE(r->Guardar_Comanda(admin, admin, a), 2);
         QCOMPARE(r->Guardar_Comanda(admin, admin, b), 2);
         QVERIFY(r->comandas().cerrar(UltimaComanda().value("numero").toInt(), 30));
         r->ObtenerResumen(admin, admin, pen, fin, propinas, total);
-        QCOMPARE(std::tuple(pen, fin, propinas, total), std::tuple(1, 1, 30.0, 350.5));
+        QCOMPARE(std::tuple(pen, fin, propinas, total), std::tuple(1, 1, 30.0, a.Total + b.Total));
     }
 
     // A database file keeps what was stored across openings; reiniciar seeds it again.
