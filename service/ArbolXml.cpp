@@ -1,6 +1,6 @@
 #include "service/ArbolXml.h"
 #include "service/ErrorServicio.h"
-#include "service/FormatoSoap.h"
+#include "service/Base64Exacto.h"
 
 ArbolXml::ArbolXml(QString que, Limites limites, QList<QLatin1StringView> atributos)
     : m_que(std::move(que)), m_limites(limites), m_filtro(std::move(atributos))
@@ -26,7 +26,7 @@ void ArbolXml::alimentar(QByteArrayView datos)
 QString ArbolXml::texto(int n) const
 {
     const Nodo &x = m_nodos[n];
-    return x.decodificado ? QString::fromLatin1(x.bytes.toBase64()) : x.texto;
+    return x.decodificado ? EscribirBase64(x.bytes, x.forma) : x.texto;
 }
 
 void ArbolXml::terminar()
@@ -117,13 +117,13 @@ void ArbolXml::agregarTexto(Nodo &x, QStringView t)
 {
     m_caracteres += t.size();
     if (x.decodificado) { // more text after it (a CDATA section): text after all
-        x.texto = QString::fromLatin1(x.bytes.toBase64());
+        x.texto = EscribirBase64(x.bytes, x.forma);
         x.bytes = QByteArray();
         x.decodificado = false;
     }
     // Decoded straight from the reader's buffer: the text is never copied.
     if (m_umbralBase64 > 0 && x.texto.isEmpty() && t.size() >= m_umbralBase64)
-        if (std::optional<QByteArray> bytes = LeerBase64Exacto(t)) {
+        if (std::optional<QByteArray> bytes = LeerBase64Exacto(t, x.forma)) {
             x.bytes = std::move(*bytes);
             x.decodificado = true;
             return;
@@ -133,7 +133,7 @@ void ArbolXml::agregarTexto(Nodo &x, QStringView t)
 
 void ArbolXml::quitarTexto(Nodo &x)
 {
-    m_caracteres -= x.decodificado ? (x.bytes.size() + 2) / 3 * 4 : x.texto.size();
+    m_caracteres -= x.decodificado ? EscribirBase64(x.bytes, x.forma).size() : x.texto.size();
     x.texto = QString();
     x.bytes = QByteArray();
     x.decodificado = false;

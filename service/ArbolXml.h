@@ -1,4 +1,5 @@
 #pragma once
+#include "service/Base64Exacto.h"
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -32,7 +33,8 @@ public:
     explicit ArbolXml(QString que, Limites limites = {}, QList<QLatin1StringView> atributos = {});
 
     /// Text values of at least `caracteres` characters whose text is exactly the Base64
-    /// form of some bytes are kept as those bytes; 0 (the default) keeps every text.
+    /// form of some bytes (see LeerBase64Exacto) are kept as those bytes; 0 (the
+    /// default) keeps every text.
     void decodificarBase64Desde(qsizetype caracteres) { m_umbralBase64 = caracteres; }
 
     void alimentar(QByteArrayView datos);
@@ -74,7 +76,8 @@ private:
         int nombre = 0, espacio = 0;
         int padre = -1, primerHijo = -1, ultimoHijo = -1, siguiente = -1;
         int atributoInicio = 0, atributoCuenta = 0;
-        bool decodificado = false; // the value is in `bytes`, `texto` is empty
+        bool decodificado = false; // the value is in `bytes` laid out as `forma`; `texto` is empty
+        FormaBase64 forma;
         QString texto;
         QByteArray bytes;
     };

@@ -1,5 +1,4 @@
 #include "service/FormatoSoap.h"
-#include <array>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -152,42 +151,4 @@ std::optional<QDateTime> LeerFechaHoraSoap(QStringView texto)
             offset = -offset;
     }
     return QDateTime(fecha, hora, Qt::OffsetFromUTC, offset).toLocalTime();
-}
-
-std::optional<QByteArray> LeerBase64Exacto(QStringView texto)
-{
-    static constexpr auto Valores = [] {
-        std::array<qint8, 128> v{};
-        v.fill(-1);
-        for (int i = 0; i < 64; ++i)
-            v["ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"[i]] = qint8(i);
-        return v;
-    }();
-    const auto valor = [](char16_t c) { return c < 128 ? int(Valores[c]) : -1; };
-
-    const qsizetype n = texto.size();
-    if (n % 4 != 0)
-        return std::nullopt;
-    const int relleno = texto.endsWith(u"==") ? 2 : texto.endsWith(u'=') ? 1 : 0;
-    QByteArray bytes(n / 4 * 3 - relleno, Qt::Uninitialized);
-    char *o = bytes.data();
-    const char16_t *p = texto.utf16();
-    const qsizetype completos = relleno ? n - 4 : n;
-    for (qsizetype i = 0; i < completos; i += 4) {
-        const int a = valor(p[i]), b = valor(p[i + 1]), c = valor(p[i + 2]), d = valor(p[i + 3]);
-        if ((a | b | c | d) < 0)
-            return std::nullopt;
-        const quint32 x = quint32(a) << 18 | quint32(b) << 12 | quint32(c) << 6 | quint32(d);
-        *o++ = char(x >> 16), *o++ = char(x >> 8), *o++ = char(x);
-    }
-    if (relleno) {
-        // The bits past the last byte must be zero, or another text reads the same.
-        const int a = valor(p[n - 4]), b = valor(p[n - 3]), c = relleno == 1 ? valor(p[n - 2]) : 0;
-        if ((a | b | c) < 0 || (relleno == 2 ? b & 0xF : c & 0x3))
-            return std::nullopt;
-        *o++ = char(a << 2 | b >> 4);
-        if (relleno == 1)
-            *o++ = char((b & 0xF) << 4 | c >> 2);
-    }
-    return bytes;
 }

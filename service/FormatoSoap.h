@@ -32,8 +32,3 @@
 /// An XML Schema date-time (date alone allowed); its offset is honoured, the result
 /// is in local time. Without an offset the text is taken as local time.
 [[nodiscard]] std::optional<QDateTime> LeerFechaHoraSoap(QStringView texto);
-
-/// The bytes whose Base64 form (RFC 4648, "=" padding, no blanks or line breaks) is
-/// exactly `texto`, so that toBase64() gives it back; std::nullopt for any other text.
-/// A one-pass reading for long values such as pictures.
-[[nodiscard]] std::optional<QByteArray> LeerBase64Exacto(QStringView texto);

@@ -125,6 +125,9 @@ const auto fila = [](const char *nombre, const char *op, const char *args, const
     fila("texto largo con forma de Base64 sigue siendo texto", "UltimoError", "{}",
          RespuestaPrueba("UltimoError", "<return>" + FotoLarga() + "</return>"), 200,
          u"{\"result\":\"%1\"}"_s.arg(QLatin1StringView(FotoLarga())));
+    fila("texto largo en líneas con forma de Base64 sigue siendo texto", "UltimoError", "{}",
+         RespuestaPrueba("UltimoError", "<return>" + ConSaltos(FotoLarga()) + "</return>"), 200,
+         u"{\"result\":\"%1\"}"_s.arg(QString::fromLatin1(ConSaltos(FotoLarga()).replace("\r\n", "\\n"))));
     fila("texto largo casi Base64 sigue siendo texto", "UltimoError", "{}",
          RespuestaPrueba("UltimoError", "<return>" + FotoLarga().chopped(4) + "AB==</return>"), 200,
          u"{\"result\":\"%1AB==\"}"_s.arg(QLatin1StringView(FotoLarga().chopped(4))));

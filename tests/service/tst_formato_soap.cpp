@@ -1,4 +1,5 @@
 // Text forms of scalar values on the wire: numbers, Booleans, date-times and day counts.
+#include "service/Base64Exacto.h"
 #include "service/FormatoSoap.h"
 #include <QtTest>
 #include <clocale>
@@ -161,23 +162,42 @@ private slots:
     {
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("exacto"); // false: no bytes have exactly that text
+        QTest::addColumn<bool>("exacto"); // false: no bytes have exactly that text in any layout
         const QByteArray todos = [] {
             QByteArray b(256, Qt::Uninitialized);
             for (int i = 0; i < 256; ++i)
                 b[i] = char(i);
             return b;
         }();
+        const QString t = QString::fromLatin1(todos.toBase64()); // 344 characters, "==" at the end
+        const auto enLineas = [&](int largo, const QString &salto) {
+            QString r;
+            for (qsizetype i = 0; i < t.size(); i += largo)
+                r += (i ? salto : QString()) + t.mid(i, largo);
+            return r;
+        };
+        const QByteArray tres("\x00\x01\x02", 3);
         QTest::newRow("vacío") << QString() << QByteArray() << true;
-        QTest::newRow("los 256 bytes, relleno ==") << QString::fromLatin1(todos.toBase64()) << todos << true;
-        QTest::newRow("relleno =") << u"AAEC/w=="_s.chopped(4) + u"/+8="_s << QByteArray("\x00\x01\x02\xff\xef", 5) << true;
-        QTest::newRow("sin relleno") << u"AAEC"_s << QByteArray("\x00\x01\x02", 3) << true;
+        QTest::newRow("los 256 bytes, relleno ==") << t << todos << true;
+        QTest::newRow("relleno =") << u"AAEC/+8="_s << QByteArray("\x00\x01\x02\xff\xef", 5) << true;
+        QTest::newRow("sin relleno") << u"AAEC"_s << tres << true;
+        QTest::newRow("líneas de 76") << enLineas(76, u"\n"_s) << todos << true;
+        QTest::newRow("líneas de 76 y salto al final") << enLineas(76, u"\n"_s) + u'\n' << todos << true;
+        QTest::newRow("una línea y salto al final") << u"AAEC\n"_s << tres << true;
+        QTest::newRow("líneas de 4, la última justa") << u"AAEC\nAAEC"_s << tres + tres << true;
         QTest::newRow("bits sobrantes en ==") << u"AB=="_s << QByteArray() << false;
         QTest::newRow("bits sobrantes en =") << u"AAB="_s << QByteArray() << false;
-        QTest::newRow("salto de línea") << u"AAEC\n/w=="_s << QByteArray() << false;
+        QTest::newRow("líneas de 76 con CR") << enLineas(76, u"\r\n"_s) << QByteArray() << false;
+        QTest::newRow("líneas desiguales") << u"AAEC\nAAECAAEC\nAAEC"_s << QByteArray() << false;
+        QTest::newRow("última línea más larga") << u"AAEC\nAAECAAEC"_s << QByteArray() << false;
+        QTest::newRow("líneas que parten un grupo de cuatro") << u"AAE\nCAAE\nC"_s << QByteArray() << false;
+        QTest::newRow("línea vacía") << u"AAEC\n\nAAEC"_s << QByteArray() << false;
+        QTest::newRow("sólo un salto") << u"\n"_s << QByteArray() << false;
+        QTest::newRow("dos saltos al final") << u"AAEC\n\n"_s << QByteArray() << false;
         QTest::newRow("espacio al final") << u"AAEC "_s << QByteArray() << false;
         QTest::newRow("largo no múltiplo de 4") << u"AAECA"_s << QByteArray() << false;
         QTest::newRow("= en medio") << u"AA==AAEC"_s << QByteArray() << false;
+        QTest::newRow("= al final de una línea que no es la última") << u"AA==\nAAEC"_s << QByteArray() << false;
         QTest::newRow("tres =") << u"A==="_s << QByteArray() << false;
         QTest::newRow("alfabeto de URL") << u"AAE-_w=="_s << QByteArray() << false;
         QTest::newRow("fuera de ASCII") << u"AAEÁ"_s << QByteArray() << false;
@@ -188,11 +208,12 @@ private slots:
         QFETCH(QString, texto);
         QFETCH(QByteArray, bytes);
         QFETCH(bool, exacto);
-        const std::optional<QByteArray> leido = LeerBase64Exacto(texto);
+        FormaBase64 forma;
+        const std::optional<QByteArray> leido = LeerBase64Exacto(texto, forma);
         QCOMPARE(leido.has_value(), exacto);
         if (leido) {
             QCOMPARE(*leido, bytes);
-            QCOMPARE(QString::fromLatin1(leido->toBase64()), texto);
+            QCOMPARE(EscribirBase64(*leido, forma), texto);
         }
     }
 };

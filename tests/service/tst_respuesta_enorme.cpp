@@ -30,9 +30,13 @@ QByteArray Foto(int i, qsizetype fijos = BytesFijos)
 
 /// A ListaProductoConFoto reply, inline, of `fotos` products each with a picture of
 /// `fijos` + 3 bytes, handed over in pieces of at most 64 KB and never held whole.
+/// With `lineas`, each picture's Base64 comes in lines of 76 characters.
 class RespuestaGenerada {
 public:
-    RespuestaGenerada(int fotos, qint64 fijos) : m_fotos(fotos), m_fijos(fijos) { Q_ASSERT(fijos % 3 == 0); }
+    RespuestaGenerada(int fotos, qint64 fijos, bool lineas) : m_fotos(fotos), m_fijos(fijos), m_lineas(lineas)
+    {
+        Q_ASSERT(fijos % 3 == 0);
+    }
 
     /// Feeds the whole reply to `f`; returns its size.
     template <class F> qint64 enTrozos(F &&f) const
@@ -48,9 +52,16 @@ public:
             "<SOAP-ENV:Body><NS1:ListaProductoConFotoResponse xmlns:NS1=\"urn:trazenIntf-Itrazen\"><return><Count>"
             + QByteArray::number(m_fotos) + "</Count><ArrayProducto>");
         for (int i = 0; i < m_fotos; ++i) {
-            dar("<item><ID>" + QByteArray::number(i) + "</ID><Foto>" + Foto(i, 0).toBase64());
-            for (qint64 resta = m_fijos / 3 * 4; resta > 0; resta -= bloque.size())
-                dar(bloque.left(resta));
+            dar("<item><ID>" + QByteArray::number(i) + "</ID><Foto>");
+            if (m_lineas) {
+                const QByteArray b = Foto(i, m_fijos).toBase64();
+                for (qsizetype k = 0; k < b.size(); k += 76)
+                    dar(b.mid(k, 76) + "\r\n");
+            } else {
+                dar(Foto(i, 0).toBase64());
+                for (qint64 resta = m_fijos / 3 * 4; resta > 0; resta -= bloque.size())
+                    dar(bloque.left(resta));
+            }
             dar("</Foto></item>");
         }
         dar("</ArrayProducto></return></NS1:ListaProductoConFotoResponse></SOAP-ENV:Body></SOAP-ENV:Envelope>");
@@ -60,6 +71,7 @@ public:
 private:
     int m_fotos;
     qint64 m_fijos;
+    bool m_lineas;
 };
 } // namespace
 
@@ -71,24 +83,28 @@ private slots:
     {
         QTest::addColumn<int>("fotos");
         QTest::addColumn<qint64>("bytesFoto"); // beyond the 3 that tell them apart
+        QTest::addColumn<bool>("lineas");      // Base64 in lines of 76
         QTest::addColumn<QString>("error");    // part of the message; empty: read whole
         QTest::addColumn<qint64>("techo");     // most bytes in use at any time
         // 150 MB of bytes are 200 MB of Base64.
         QTest::newRow("200 MB de Base64 en un solo valor")
-            << 1 << 150 * MB << u"de más de 16777216 bytes"_s << 80 * MB;
+            << 1 << 150 * MB << false << u"de más de 16777216 bytes"_s << 80 * MB;
         QTest::newRow("200 MB de Base64 en fotos de 20 KB")
-            << 7500 << qint64(BytesFijos) << u"excede el límite de 134217728 bytes"_s << 128 * MB;
+            << 7500 << qint64(BytesFijos) << false << u"excede el límite de 134217728 bytes"_s << 128 * MB;
         QTest::newRow("64 MB de Base64 en fotos de 20 KB: se lee entera")
-            << 2400 << qint64(BytesFijos) << QString() << 64 * MB; // the size of the reply
+            << 2400 << qint64(BytesFijos) << false << QString() << 64 * MB; // the size of the reply
+        QTest::newRow("64 MB de Base64 en líneas de 76 en fotos de 20 KB: se lee entera")
+            << 2400 << qint64(BytesFijos) << true << QString() << 64 * MB;
     }
 
     void enorme()
     {
         QFETCH(int, fotos);
         QFETCH(qint64, bytesFoto);
+        QFETCH(bool, lineas);
         QFETCH(QString, error);
         QFETCH(qint64, techo);
-        const RespuestaGenerada generada(fotos, bytesFoto);
+        const RespuestaGenerada generada(fotos, bytesFoto, lineas);
         const qint64 antes = EnUso();
         qint64 pico = 0;
         const auto medir = [&] { pico = std::max(pico, EnUso() - antes); };
