@@ -1,7 +1,6 @@
 // Reading a large product list (2000 products with 20 KB pictures) as it arrives in
 // 64 KB chunks, next to a bare XML pass over the same bytes; and the most memory the
 // reading holds, against the reply's size.
-#include "service/ArbolXml.h"
 #include "service/CodificadorSoap.h"
 #include "service/RespuestaSoap.h"
 #include "service/TProducto.h"
