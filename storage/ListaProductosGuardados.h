@@ -1,6 +1,7 @@
 #pragma once
 #include "storage/ProductoGuardado.h"
 #include <QList>
+#include <cstdlib>
 #include <memory>
 
 /// The saved product list: 2001 fixed records of which the first `Num` are in use,
@@ -30,10 +31,18 @@ public:
     bool guardar(const QString &ruta) const;
 
     /// Reads whole records from the file's start (at most 2001, an incomplete last one is
-    /// dropped) and makes them the records in use. A missing or unreadable file changes nothing.
+    /// dropped) and makes them the records in use; the records past them are zero. A missing
+    /// or unreadable file changes nothing. References to records do not survive a load.
     bool cargar(const QString &ruta);
 
 private:
-    std::unique_ptr<TProductoGuardado[]> m_registros;
+    struct Liberar {
+        void operator()(TProductoGuardado *p) const { std::free(p); }
+    };
+    using Registros = std::unique_ptr<TProductoGuardado[], Liberar>;
+    /// 2001 zeroed records; the memory is only touched as records are used.
+    [[nodiscard]] static Registros reservar();
+
+    Registros m_registros;
     int m_num = 0;
 };
