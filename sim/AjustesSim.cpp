@@ -27,6 +27,7 @@ const Descriptor kClaves[] = {
     TZ_CLAVE(http_error_fault, "el error HTTP lleva un SOAP Fault (si no, texto plano)"),
     TZ_CLAVE(malformado, "respuestas cortadas: XML mal formado"),
     TZ_CLAVE(malformado_en, "operaciones con respuesta mal formada: *, o Op1,Op2"),
+    TZ_CLAVE(sin_resultado_en, "operaciones cuya respuesta omite el resultado (return): vacio, *, o Op1,Op2"),
     TZ_CLAVE(multiref, "registros como valores multi-referencia (false: en linea)"),
     TZ_CLAVE(esquema, "version de XML Schema de las respuestas: 1999, 2000 o 2001"),
     TZ_CLAVE(prefijo_ids, "prefijo de los id de multi-referencia"),

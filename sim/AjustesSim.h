@@ -20,6 +20,7 @@ struct AjustesSim {
     bool http_error_fault = false;     // the error carries a SOAP fault body (else plain text)
     bool malformado = false;           // replies cut in half: not well-formed XML
     QString malformado_en = QStringLiteral("*");
+    QString sin_resultado_en;          // replies without their result: "", "*", or "Op1,Op2"
     bool multiref = true;              // records as multi-reference values (else inline)
     QString esquema = QStringLiteral("2001"); // "1999", "2000" or "2001"
     QString prefijo_ids;               // ids written as prefix + number

@@ -52,6 +52,13 @@ Parte P(const char *nombre, Valor v)
 QByteArray Operaciones::responder(const QString &op, const PeticionSoap &peticion)
 {
     const OpcionesRespuesta o = Opciones(m_ajustes);
+    const bool sinResultado = AjustesSim::cubre(m_ajustes.sin_resultado_en, op);
+    auto escribir = [&](QList<Parte> partes) {
+        // A reply without its result, as a broken server may send; the var arguments stay.
+        if (sinResultado)
+            partes.removeIf([](const Parte &p) { return p.nombre == u"return"; });
+        return EscribirRespuestaSoap(op, partes, o);
+    };
     Argumentos a(peticion, op);
     QString User, Pass;
     auto credenciales = [&] {
@@ -60,7 +67,7 @@ QByteArray Operaciones::responder(const QString &op, const PeticionSoap &peticio
     };
     if (op == u"VersionWSPos") {
         int r = m_servicio.VersionWSPos();
-        return EscribirRespuestaSoap(op, {P("return", Valor::de(r))}, o);
+        return escribir({P("return", Valor::de(r))});
     }
     if (op == u"AccesoUserXModuloXAlmacen") {
         QString Field, Msg, Modulos, Almacen;
@@ -73,11 +80,9 @@ QByteArray Operaciones::responder(const QString &op, const PeticionSoap &peticio
         a("Modulos", Modulos);
         a("Almacen", Almacen);
         bool r = m_servicio.AccesoUserXModuloXAlmacen(User, Pass, Field, NuUser, NuAlmacen, Msg, Modulos, Almacen);
-        return EscribirRespuestaSoap(op,
-                                     {P("return", Valor::de(r)), P("NuUser", Valor::de(NuUser)),
-                                      P("NuAlmacen", Valor::de(NuAlmacen)), P("Msg", Valor::de(Msg)),
-                                      P("Modulos", Valor::de(Modulos)), P("Almacen", Valor::de(Almacen))},
-                                     o);
+        return escribir({P("return", Valor::de(r)), P("NuUser", Valor::de(NuUser)),
+                         P("NuAlmacen", Valor::de(NuAlmacen)), P("Msg", Valor::de(Msg)),
+                         P("Modulos", Valor::de(Modulos)), P("Almacen", Valor::de(Almacen))});
     }
     if (op == u"DatosEmpresa2") {
         QString Nombre, Comercial, RFC, Domicilio, Telefono, Correo;
@@ -96,14 +101,11 @@ QByteArray Operaciones::responder(const QString &op, const PeticionSoap &peticio
         a("TC_CobranzaCredito", TC_CobranzaCredito);
         m_servicio.DatosEmpresa2(Nombre, Comercial, RFC, Domicilio, Telefono, Correo, IVAIncluido, OP_IEPS_SOBRE_IVA,
                                  TC_VentaCredito, TC_CobranzaCredito);
-        return EscribirRespuestaSoap(
-            op,
+        return escribir(
             {P("Nombre", Valor::de(Nombre)), P("Comercial", Valor::de(Comercial)), P("RFC", Valor::de(RFC)),
-             P("Domicilio", Valor::de(Domicilio)), P("Telefono", Valor::de(Telefono)),
-             P("Correo", Valor::de(Correo)), P("IVAIncluido", Valor::de(IVAIncluido)),
-             P("OP_IEPS_SOBRE_IVA", Valor::de(OP_IEPS_SOBRE_IVA)), P("TC_VentaCredito", Valor::de(TC_VentaCredito)),
-             P("TC_CobranzaCredito", Valor::de(TC_CobranzaCredito))},
-            o);
+             P("Domicilio", Valor::de(Domicilio)), P("Telefono", Valor::de(Telefono)), P("Correo", Valor::de(Correo)),
+             P("IVAIncluido", Valor::de(IVAIncluido)), P("OP_IEPS_SOBRE_IVA", Valor::de(OP_IEPS_SOBRE_IVA)),
+             P("TC_VentaCredito", Valor::de(TC_VentaCredito)), P("TC_CobranzaCredito", Valor::de(TC_CobranzaCredito))});
     }
     if (op == u"DatosEmpresa3") {
         QString p1, p2, p3, p4, p5;
@@ -113,22 +115,19 @@ QByteArray Operaciones::responder(const QString &op, const PeticionSoap &peticio
         a("Printer4", p4);
         a("Printer5", p5);
         m_servicio.DatosEmpresa3(p1, p2, p3, p4, p5);
-        return EscribirRespuestaSoap(op,
-                                     {P("Printer1", Valor::de(p1)), P("Printer2", Valor::de(p2)),
-                                      P("Printer3", Valor::de(p3)), P("Printer4", Valor::de(p4)),
-                                      P("Printer5", Valor::de(p5))},
-                                     o);
+        return escribir({P("Printer1", Valor::de(p1)), P("Printer2", Valor::de(p2)), P("Printer3", Valor::de(p3)),
+                         P("Printer4", Valor::de(p4)), P("Printer5", Valor::de(p5))});
     }
     if (op == u"UltimoError") {
         QString r = m_servicio.UltimoError();
-        return EscribirRespuestaSoap(op, {P("return", Valor::de(r))}, o);
+        return escribir({P("return", Valor::de(r))});
     }
     if (op == u"ObtenerCategoriasPOS") {
         bool Foto = false;
         credenciales();
         a("Foto", Foto);
         auto r = m_servicio.ObtenerCategoriasPOS(User, Pass, Foto);
-        return EscribirRespuestaSoap(op, {P("return", Valor::de(r))}, o);
+        return escribir({P("return", Valor::de(r))});
     }
     if (op == u"ListaProductoConFoto") {
         QString Where;
@@ -137,7 +136,7 @@ QByteArray Operaciones::responder(const QString &op, const PeticionSoap &peticio
         a("Where", Where);
         a("Foto", Foto);
         auto r = m_servicio.ListaProductoConFoto(User, Pass, Where, Foto);
-        return EscribirRespuestaSoap(op, {P("return", Valor::de(r))}, o);
+        return escribir({P("return", Valor::de(r))});
     }
     if (op == u"ListaMesas" || op == u"ListaComandas") {
         int NuMesero = 0;
@@ -145,14 +144,14 @@ QByteArray Operaciones::responder(const QString &op, const PeticionSoap &peticio
         a("NuMesero", NuMesero);
         auto r = op == u"ListaMesas" ? m_servicio.ListaMesas(User, Pass, NuMesero)
                                      : m_servicio.ListaComandas(User, Pass, NuMesero);
-        return EscribirRespuestaSoap(op, {P("return", Valor::de(r))}, o);
+        return escribir({P("return", Valor::de(r))});
     }
     if (op == u"Guardar_Comanda") {
         std::optional<TPedido> Pedido;
         credenciales();
         a("Pedido", Pedido);
         int r = m_servicio.Guardar_Comanda(User, Pass, Pedido.value_or(TPedido{}));
-        return EscribirRespuestaSoap(op, {P("return", Valor::de(r))}, o);
+        return escribir({P("return", Valor::de(r))});
     }
     if (op == u"ObtenerResumen") {
         int ComandasPen = 0, ComandasFin = 0;
@@ -163,11 +162,9 @@ QByteArray Operaciones::responder(const QString &op, const PeticionSoap &peticio
         a("Propinas", Propinas);
         a("Total", Total);
         int r = m_servicio.ObtenerResumen(User, Pass, ComandasPen, ComandasFin, Propinas, Total);
-        return EscribirRespuestaSoap(op,
-                                     {P("return", Valor::de(r)), P("ComandasPen", Valor::de(ComandasPen)),
-                                      P("ComandasFin", Valor::de(ComandasFin)), P("Propinas", Valor::de(Propinas)),
-                                      P("Total", Valor::de(Total))},
-                                     o);
+        return escribir({P("return", Valor::de(r)), P("ComandasPen", Valor::de(ComandasPen)),
+                         P("ComandasFin", Valor::de(ComandasFin)), P("Propinas", Valor::de(Propinas)),
+                         P("Total", Valor::de(Total))});
     }
     if (op == u"ObtenerSurtido") {
         int NuPrinter = 0, Marcar = 0, Platillos = 0;
@@ -176,7 +173,7 @@ QByteArray Operaciones::responder(const QString &op, const PeticionSoap &peticio
         a("Marcar", Marcar);
         a("Platillos", Platillos);
         auto r = m_servicio.ObtenerSurtido(User, Pass, NuPrinter, Marcar, Platillos);
-        return EscribirRespuestaSoap(op, {P("return", Valor::de(r)), P("Platillos", Valor::de(Platillos))}, o);
+        return escribir({P("return", Valor::de(r)), P("Platillos", Valor::de(Platillos))});
     }
     throw ErrorServicio(QStringLiteral("Operacion desconocida: %1").arg(op), kCliente);
 }

@@ -211,6 +211,10 @@ private slots:
                                   << QByteArrayList{"href=", " id="};
         QTest::newRow("ids con prefijo") << QByteArray(R"({"prefijo_ids": "ref"})")
                                          << QByteArrayList{"href=\"#ref1\"", " id=\"ref1\""} << QByteArrayList{};
+        QTest::newRow("sin resultado") << QByteArray(R"({"sin_resultado_en": "ListaMesas"})")
+                                       << QByteArrayList{"ListaMesasResponse"} << QByteArrayList{"<return", "href="};
+        QTest::newRow("sin resultado en otra") << QByteArray(R"({"sin_resultado_en": "VersionWSPos"})")
+                                               << QByteArrayList{"<return href=\"#1\""} << QByteArrayList{};
     }
 
     void formaDeLaRespuesta()
