@@ -3,6 +3,7 @@
 #include "SimProceso.h"
 #include "app/ClienteSoap.h"
 #include "app/Navegacion.h"
+#include "storage/ArchivoIni.h"
 #include <QtTest>
 
 namespace {
@@ -97,6 +98,52 @@ private slots:
         FormaConSim s(sim);
         QVERIFY(!s.p.iniciarSesion());
         QCOMPARE(s.p.f.dialogos.historial(), QStringList{"El DNS no es correcto o esta fuera de linea "});
+    }
+
+    void empresaConYSinAlmacen_data()
+    {
+        QTest::addColumn<QString>("usuario");
+        QTest::addColumn<QString>("clave");
+        QTest::addColumn<QString>("segundaLinea");
+        QTest::newRow("con almacen") << "mesero" << "1234" << "Sucursal centro";
+        QTest::newRow("sin almacen: el RFC") << "practicante" << "2468" << "";
+    }
+    void empresaConYSinAlmacen()
+    {
+        QFETCH(QString, usuario);
+        QFETCH(QString, clave);
+        QFETCH(QString, segundaLinea);
+        SimProceso sim;
+        QVERIFY2(sim.enMarcha(), qPrintable(sim.error()));
+        FormaConSim s(sim, usuario, clave);
+        QVERIFY(s.p.iniciarSesion());
+        const auto &c = s.p.f.controles;
+        const QString rfc = c.LabelRFC.text().mid(5); // after "RFC: "
+        QVERIFY(!rfc.isEmpty());
+        const QString esperada = segundaLinea.isEmpty() ? rfc : segundaLinea;
+        QCOMPARE(c.Tile.tile(0).caption.section(u'\r', 1), esperada);
+        QCOMPARE(c.LabelComercial.text().contains(u'/'), !segundaLinea.isEmpty());
+    }
+
+    void credencialesSoloConElInterruptor_data()
+    {
+        QTest::addColumn<bool>("recordar");
+        QTest::newRow("encendido") << true;
+        QTest::newRow("apagado") << false;
+    }
+    void credencialesSoloConElInterruptor()
+    {
+        QFETCH(bool, recordar);
+        SimProceso sim;
+        QVERIFY2(sim.enMarcha(), qPrintable(sim.error()));
+        FormaConSim s(sim);
+        s.p.f.controles.SwitchUser.alternar(recordar);
+        QVERIFY(s.p.iniciarSesion());
+        const QString ini = s.p.f.estado.ArchivoConfig;
+        const QString usuario = LeerConfig(ini, QStringLiteral("AppMovil"), QStringLiteral("User"), QStringLiteral("-"));
+        const QString clave = LeerConfig(ini, QStringLiteral("AppMovil"), QStringLiteral("Pass"), QStringLiteral("-"));
+        QCOMPARE(usuario, recordar ? QStringLiteral("mesero") : QStringLiteral("-"));
+        QCOMPARE(clave, recordar ? QStringLiteral("1234") : QStringLiteral("-"));
     }
 
     void inicioCompleto()
