@@ -105,6 +105,18 @@ private slots:
         QCOMPARE(c.ListaSubCat.count(), 0);
         QCOMPARE(c.ListaPro.count(), 4);
 
+        // Desserts fill more than one page; the bar turns to the second.
+        c.Btn1.pulsar();
+        c.ListaCat.tocar(tileCon(c.ListaCat, QStringLiteral("Postres")));
+        QVERIFY(s.esperar());
+        QVERIFY(c.ListaPro.count() > c.ListaPro.pageSize());
+        QCOMPARE(c.ListaPro.pageCount(), 2);
+        c.NextBtn.pulsar();
+        QCOMPARE(c.ListaPro.page(), 1);
+        QCOMPARE(c.ListaPro.pageModel()->rowCount(), c.ListaPro.count() - c.ListaPro.pageSize());
+        c.PriorBtn.pulsar();
+        QCOMPARE(c.ListaPro.page(), 0);
+
         // A code with a quantity: the one product found is ready to add. Its IEPS comes
         // out of the price by the company's mode 0.
         c.TextoP.editar(QStringLiteral("3*411"));
@@ -122,7 +134,7 @@ private slots:
 
         // Back to Tacos: served from the saved list with the cached pictures, no request.
         const int antes = llamadas(sim, QStringLiteral("ListaProductoConFoto"));
-        QCOMPARE(antes, 3);
+        QCOMPARE(antes, 4); // Tacos, Sopas, Postres and the code
         c.Btn1.pulsar();
         c.ListaCat.tocar(tileCon(c.ListaCat, QStringLiteral("Antojitos")));
         c.ListaSubCat.tocar(tileCon(c.ListaSubCat, QStringLiteral("Tacos")));
