@@ -96,9 +96,9 @@ void Catalogo::mostrarProductos(bool guardar)
     ParaCada(e.ListaProductos.ArrayProducto, e.ListaProductos.Count, [&](const TProducto &p, qsizetype pos) {
         Tile t;
         t.tag = int(pos); // the product's position in ListaProductos
-        t.caption = CaptionProducto(p.Descripcion, p.Precio);
-        t.detailCaption = p.Descripcion;
         t.detailNotes = TextoPrecio(p.Precio);
+        t.caption = CaptionProducto(p.Descripcion, t.detailNotes);
+        t.detailCaption = p.Descripcion;
         const int i = c.ListaPro.add(t);
 
         QString foto; // the picture file written for this product, if any

@@ -4,7 +4,7 @@
 
 QString TextoPrecio(double precio) { return FormatoPatron(precio, QStringLiteral("$ ###,##0.00")); }
 
-QString CaptionProducto(const QString &descripcion, double precio)
+QString CaptionProducto(const QString &descripcion, const QString &textoPrecio)
 {
-    return Capitalizar(descripcion) + u'\r' + TextoPrecio(precio);
+    return Capitalizar(descripcion) + u'\r' + textoPrecio;
 }

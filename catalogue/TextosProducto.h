@@ -5,5 +5,6 @@
 [[nodiscard]] QString TextoPrecio(double precio);
 
 /// A product tile's caption: the capitalised description, a line break (one carriage
-/// return) and the price.
-[[nodiscard]] QString CaptionProducto(const QString &descripcion, double precio);
+/// return) and the price as TextoPrecio gives it (taken as text: a tile shows it twice,
+/// and formatting it is what costs).
+[[nodiscard]] QString CaptionProducto(const QString &descripcion, const QString &textoPrecio);
