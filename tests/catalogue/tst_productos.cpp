@@ -275,6 +275,25 @@ private slots:
         QCOMPARE(c.ListaMod.tile(5).caption, QStringLiteral("Americano"));
         QVERIFY(!c.ListaMod.tile(1).selectable);
     }
+
+    void demoEnVariasPaginas()
+    {
+        FormaPrueba p;
+        QVERIFY(p.iniciarSesion());
+        auto &c = p.f.controles;
+        // One column of products: three to a page, so the six dinners take two.
+        c.ColumnasPro.setText(QStringLiteral("1"));
+        p.f.ajustes().SetSettings();
+        categoria(p, 2);
+        QCOMPARE(c.ListaPro.count(), 6);
+        QCOMPARE(c.ListaPro.pageCount(), 2);
+        c.NextBtn.pulsar();
+        QCOMPARE(c.ListaPro.page(), 1);
+        QCOMPARE(c.ListaPro.pageModel()->data(c.ListaPro.pageModel()->index(0, 0), TileList::CaptionRole)
+                     .toString()
+                     .section(u'\n', 0, 0),
+                 QStringLiteral("Filete a la veracruzana"));
+    }
 };
 
 QTEST_MAIN(TstProductos)
