@@ -1,6 +1,6 @@
 #include "storage/ListaProductosGuardados.h"
 #include <QFile>
-#include <QSaveFile>
+#include "util/Archivos.h"
 #include <algorithm>
 #include <new>
 #include <type_traits>
@@ -51,15 +51,10 @@ QList<int> ListaProductosGuardados::buscar(const QString &filtro) const
 
 bool ListaProductosGuardados::guardar(const QString &ruta) const
 {
-    QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    const qsizetype bytes = qsizetype(m_num) * TamRegistro;
-    if (f.write(reinterpret_cast<const char *>(m_registros.get()), bytes) != bytes) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    // A cache: replaced whole, never cut off, but not flushed to the disk at every save.
+    return ReemplazarArchivo(ruta, reinterpret_cast<const char *>(m_registros.get()),
+                             qsizetype(m_num) * TamRegistro)
+        .isEmpty();
 }
 
 bool ListaProductosGuardados::cargar(const QString &ruta)

@@ -1,8 +1,13 @@
 #include "util/Archivos.h"
 #include <QCryptographicHash>
 #include <QDir>
-#include <QSaveFile>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 QString &carpetaFijada()
@@ -17,7 +22,8 @@ QString CarpetaDocumentos()
     QString c = carpetaFijada();
     if (c.isEmpty())
         c = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (!c.isEmpty())
+    // One look before making it: this runs for every picture's path.
+    if (!c.isEmpty() && !QFileInfo::exists(c))
         QDir().mkpath(c);
     return c;
 }
@@ -26,17 +32,27 @@ void setCarpetaDocumentos(const QString &carpeta) { carpetaFijada() = carpeta; }
 
 QString RutaDocumento(const QString &nombre) { return CarpetaDocumentos() + u'/' + nombre; }
 
+QString ReemplazarArchivo(const QString &ruta, const char *datos, qsizetype largo)
+{
+    QTemporaryFile f(ruta + QStringLiteral(".XXXXXX"));
+    if (!f.open())
+        return QStringLiteral("No se pudo crear %1: %2").arg(ruta, f.errorString());
+    // A short write (a full disk) is no error to the file itself: check the count.
+    if (f.write(datos, largo) != largo || !f.flush())
+        return QStringLiteral("No se pudo escribir %1: %2").arg(ruta, f.errorString());
+    f.close();
+    // rename() replaces the old file in one step, which QFile::rename does not.
+    if (::rename(QFile::encodeName(f.fileName()).constData(), QFile::encodeName(ruta).constData()) != 0)
+        return QStringLiteral("No se pudo reemplazar %1: %2").arg(ruta, QString::fromLocal8Bit(std::strerror(errno)));
+    f.setAutoRemove(false);
+    return {};
+}
+
 void GuardarBytes(const QByteArray &bytes, const QString &ruta)
 {
-    QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly))
-        throw ErrorArchivo(QStringLiteral("No se pudo crear %1: %2").arg(ruta, f.errorString()).toStdString());
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        throw ErrorArchivo(QStringLiteral("No se pudo escribir %1: %2").arg(ruta, f.errorString()).toStdString());
-    }
-    if (!f.commit())
-        throw ErrorArchivo(QStringLiteral("No se pudo cerrar %1: %2").arg(ruta, f.errorString()).toStdString());
+    const QString error = ReemplazarArchivo(ruta, bytes.constData(), bytes.size());
+    if (!error.isEmpty())
+        throw ErrorArchivo(error.toStdString());
 }
 
 QString NombreArchivoSeguro(const QString &nombre)

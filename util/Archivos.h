@@ -22,6 +22,11 @@ void setCarpetaDocumentos(const QString &carpeta);
 /// the previous file as it was.
 void GuardarBytes(const QByteArray &bytes, const QString &ruta);
 
+/// Replaces a file that can be made again (a cache, a picture) whole: written beside it,
+/// then renamed over it, so a failure or a crash never leaves it cut off. Not forced to
+/// the disk, which would cost a disk flush per picture. Answers the error, empty on success.
+[[nodiscard]] QString ReemplazarArchivo(const QString &ruta, const char *datos, qsizetype largo);
+
 /// A file name made from a name the server sent, which can never leave the documents
 /// folder: ordinary names stay as they are, anything else is percent-encoded.
 [[nodiscard]] QString NombreArchivoSeguro(const QString &nombre);

@@ -84,10 +84,12 @@ QString fijo(double v, int decimales, int minEnteros, bool miles, bool &negativo
 {
     const Regional &reg = regional();
     QString t = QString::number(std::fabs(v), 'f', decimales);
-    negativo = v < 0 && t.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    static const QRegularExpression noCero(QStringLiteral("[1-9]"));
+    static const QRegularExpression cerosIniciales(QStringLiteral("^0+"));
+    negativo = v < 0 && t.contains(noCero);
     QString entero = t.section(u'.', 0, 0);
     const QString frac = decimales > 0 ? t.section(u'.', 1, 1) : QString();
-    entero.remove(QRegularExpression(QStringLiteral("^0+")));
+    entero.remove(cerosIniciales);
     while (entero.size() < minEnteros)
         entero.prepend(u'0');
     if (miles)
@@ -102,7 +104,8 @@ QString FormatoPatron(double v, const QString &patron)
         return QStringLiteral("NAN");
     if (std::isinf(v))
         return v > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
-    const qsizetype inicio = patron.indexOf(QRegularExpression(QStringLiteral("[#0,]")));
+    static const QRegularExpression digito(QStringLiteral("[#0,]"));
+    const qsizetype inicio = patron.indexOf(digito);
     const QString literal = inicio < 0 ? patron : patron.left(inicio);
     const QString numero = inicio < 0 ? QString() : patron.mid(inicio);
     const QString parteEntera = numero.section(u'.', 0, 0);
@@ -123,7 +126,8 @@ QString FormatoNumero(double v)
         const qsizetype e = g.indexOf(u'e');
         QString mantisa = g.left(e), exponente = g.mid(e + 1);
         const bool expNeg = exponente.startsWith(u'-');
-        exponente.remove(u'+').remove(u'-').remove(QRegularExpression(QStringLiteral("^0+")));
+        static const QRegularExpression cerosIniciales(QStringLiteral("^0+"));
+        exponente.remove(u'+').remove(u'-').remove(cerosIniciales);
         mantisa.replace(u'.', regional().decimal);
         return mantisa + QStringLiteral("E") + (expNeg ? QStringLiteral("-") : QString()) + exponente;
     }

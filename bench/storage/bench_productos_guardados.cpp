@@ -1,9 +1,10 @@
 // Saving and loading a full saved product list (2001 records, 21.6 MB), side by side in
 // the same run with one plain write and one plain read of the same bytes (QFile, one
 // block). The goal: each within 1.5 times its plain counterpart. Two more references
-// explain the figures: QSaveFile syncs the new file to disk before it replaces the old
-// one, so the save is also set against a plain write followed by fdatasync; and a plain
-// read into a new buffer pays for faulting that memory in, so the load is also set
+// explain the figures: the save writes a new file beside the old one and renames it over
+// it (so a failed save leaves the old file whole), which also releases the old file's
+// blocks, so the save is also set against a plain write followed by fdatasync; and a
+// plain read into a new buffer pays for faulting that memory in, so the load is also set
 // against a read into memory already in place.
 #include "storage/ListaProductosGuardados.h"
 #include <QElapsedTimer>
@@ -128,7 +129,7 @@ private slots:
 
         const double g = mediana(guardar), c = mediana(cargar);
         qInfo("mediana de %d rondas", m_rondas);
-        qInfo("guardar (QSaveFile)                          %8.2f ms", g);
+        qInfo("guardar (nuevo y renombrado)                 %8.2f ms", g);
         comparar(g, "escritura simple (QFile)", mediana(escritura), true);
         comparar(g, "escritura simple + fdatasync", mediana(escrituraSync), false);
         qInfo("cargar                                       %8.2f ms", c);
