@@ -136,8 +136,9 @@ void Comanda::AddComanda(int N, int NuMesa, int Personas, const QString &Cte, co
 void Comanda::AddComanda(TListaInfo1 &lista, int N, int NuMesa, int Personas, const QString &Cte,
                          const QString &Mesa, double Total)
 {
-    // A received Count below 0 would put the new entry before the array's start.
-    lista.Count = std::max(lista.Count, 0) + 1;
+    // The new entry goes right after the entries the array holds: a received Count below 0
+    // or beyond the array must neither write before its start nor grow it without end.
+    lista.Count = int(std::clamp<qsizetype>(lista.Count, 0, lista.ArrayInfo1.size())) + 1;
     lista.SetLengthList(lista.Count);
     TInfo1 &i = lista.ArrayInfo1[lista.Count - 1].emplace();
     i.DB = N;

@@ -276,8 +276,9 @@ private slots:
         QTest::addColumn<int>("countDespues");
         QTest::newRow("empty") << 0 << 0 << 1;
         QTest::newRow("Count as the array") << 2 << 2 << 3;
-        QTest::newRow("Count beyond the array") << 4 << 2 << 5;
+        QTest::newRow("Count beyond the array: after the entries there are") << 4 << 2 << 3;
         QTest::newRow("negative Count") << -3 << 2 << 1;
+        QTest::newRow("the largest Count with nothing in it") << 2147483647 << 0 << 1;
     }
     void addComandaSobreUnaListaRecibida()
     {

@@ -14,6 +14,11 @@ struct Entrada {
     double personas;
     double total;
 };
+} // namespace
+
+Q_DECLARE_METATYPE(Entrada)
+
+namespace {
 
 TListaInfo1 lista(const QList<Entrada> &entradas)
 {
@@ -159,6 +164,5 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(Entrada)
 QTEST_GUILESS_MAIN(TstTextosComandas)
 #include "tst_textos_comandas.moc"
