@@ -1,3 +1,4 @@
+#include "CasosRespuestaComanda.h"
 #include "Mesero.h"
 #include "service/ErrorServicio.h"
 #include <QMutex>
@@ -68,19 +69,7 @@ private slots:
     }
 
     // Every answer but 2 shows its message and keeps everything for another try.
-    void respuestas_data()
-    {
-        QTest::addColumn<int>("r");
-        QTest::addColumn<QString>("mensaje");
-        QTest::newRow("0") << 0 << "Error. No se pudo Guardar...";
-        QTest::newRow("1") << 1 << "No se pudo guardar un producto";
-        QTest::newRow("3") << 3 << "No tiene un Corte Abierto";
-        QTest::newRow("4") << 4 << "Error. Cabecera de Comanda";
-        QTest::newRow("5") << 5 << "Error. Uno de los productos No existe";
-        QTest::newRow("6 from the service") << 6 << "No se pudo guardar la comanda (6)";
-        QTest::newRow("7") << 7 << "El usuario no tiene acceso (7)";
-        QTest::newRow("-1") << -1 << "El usuario no tiene acceso (-1)";
-    }
+    void respuestas_data() { CasosRespuestaComanda(false); }
     void respuestas()
     {
         QFETCH(int, r);

@@ -3,6 +3,7 @@
 #include "tables/RespuestaComanda.h"
 #include "tables/TileMesa.h"
 #include "util/Regional.h"
+#include "CasosRespuestaComanda.h"
 #include <QtTest>
 #include <limits>
 
@@ -92,21 +93,7 @@ private slots:
         QVERIFY(t.picture.isEmpty());
     }
 
-    void mensajeRespuesta_data()
-    {
-        QTest::addColumn<int>("r");
-        QTest::addColumn<QString>("mensaje");
-        QTest::newRow("0") << 0 << "Error. No se pudo Guardar...";
-        QTest::newRow("1") << 1 << "No se pudo guardar un producto";
-        QTest::newRow("2 saved") << 2 << "";
-        QTest::newRow("3") << 3 << "No tiene un Corte Abierto";
-        QTest::newRow("4") << 4 << "Error. Cabecera de Comanda";
-        QTest::newRow("5") << 5 << "Error. Uno de los productos No existe";
-        QTest::newRow("6 from the service") << 6 << "No se pudo guardar la comanda (6)";
-        QTest::newRow("7") << 7 << "El usuario no tiene acceso (7)";
-        QTest::newRow("-1") << -1 << "El usuario no tiene acceso (-1)";
-        QTest::newRow("large") << 123456 << "El usuario no tiene acceso (123456)";
-    }
+    void mensajeRespuesta_data() { CasosRespuestaComanda(true); }
     void mensajeRespuesta()
     {
         QFETCH(int, r);
