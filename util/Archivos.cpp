@@ -57,30 +57,49 @@ void GuardarBytes(const QByteArray &bytes, const QString &ruta)
 
 QString NombreArchivoSeguro(const QString &nombre)
 {
-    // Characters that a path or one of the usual file systems would read otherwise.
+    // Characters that a path or one of the usual file systems would read otherwise. "%"
+    // starts our own escapes, so a name kept as it is never looks like an escaped one.
     static const QString prohibidos = QStringLiteral("/\\:*?\"<>|%");
+    const auto prohibido = [](QChar c) { return c.unicode() < 32 || c.unicode() == 127 || prohibidos.contains(c); };
+    // A lone half of a surrogate pair has no UTF-8 form: two such names would share one.
+    const auto suelto = [&](qsizetype i) {
+        const QChar c = nombre[i];
+        if (c.isHighSurrogate())
+            return i + 1 >= nombre.size() || !nombre[i + 1].isLowSurrogate();
+        return c.isLowSurrogate() && (i == 0 || !nombre[i - 1].isHighSurrogate());
+    };
     bool simple = !nombre.isEmpty() && nombre != u"." && nombre != u"..";
-    for (const QChar c : nombre)
-        if (c.unicode() < 32 || c.unicode() == 127 || prohibidos.contains(c))
-            simple = false;
+    for (qsizetype i = 0; simple && i < nombre.size(); ++i)
+        simple = !prohibido(nombre[i]) && !suelto(i);
     QString r;
     if (simple) {
         r = nombre;
     } else {
-        for (const QChar c : nombre) {
-            if (c.unicode() < 32 || c.unicode() == 127 || prohibidos.contains(c) || c == u'.')
+        // "%XX" for a character below 128, "%uXXXX" for a lone surrogate, "%" alone for
+        // the empty name: every escaped form is told apart from every other.
+        for (qsizetype i = 0; i < nombre.size(); ++i) {
+            const QChar c = nombre[i];
+            if (prohibido(c) || c == u'.')
                 r += QStringLiteral("%%1").arg(c.unicode(), 2, 16, QChar(u'0')).toUpper();
+            else if (suelto(i))
+                r += QStringLiteral("%u%1").arg(c.unicode(), 4, 16, QChar(u'0')).toUpper();
             else
                 r += c;
         }
         if (r.isEmpty())
-            r = QStringLiteral("%00");
+            r = QStringLiteral("%");
     }
-    // File systems refuse names beyond 255 bytes; keep long names unique by a hash.
-    if (r.toUtf8().size() > 200) {
-        const qsizetype corte = r[99].isHighSurrogate() ? 99 : 100;
-        r = r.left(corte) + u'~'
-            + QString::fromLatin1(QCryptographicHash::hash(nombre.toUtf8(), QCryptographicHash::Sha1).toHex());
+    // File systems refuse names beyond 255 bytes, and the picture's name gets ".jpg" and
+    // a temporary suffix while it is written. A long name keeps its first 150 bytes, cut
+    // between characters, and "%~" with the hash of its whole form, which keeps it unique.
+    QByteArray utf8 = r.toUtf8();
+    if (utf8.size() > 200) {
+        qsizetype corte = 150;
+        while (corte > 0 && (quint8(utf8[corte]) & 0xC0) == 0x80) // not inside a character
+            --corte;
+        const QByteArray hash = QCryptographicHash::hash(utf8, QCryptographicHash::Sha1).toHex();
+        utf8.truncate(corte);
+        r = QString::fromUtf8(utf8) + QStringLiteral("%~") + QString::fromLatin1(hash);
     }
     return r;
 }

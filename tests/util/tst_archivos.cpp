@@ -84,12 +84,44 @@ private slots:
         QVERIFY(QFileInfo::exists(ruta));
     }
 
-    void nombresDistintosNoChocan()
+    /// Names the server may send, chosen to hit the byte limit of a file name, the
+    /// characters without a UTF-8 form, and the escapes themselves.
+    static QList<QString> nombresHostiles()
     {
-        QCOMPARE(NombreArchivoSeguro(QStringLiteral("a/b")) == NombreArchivoSeguro(QStringLiteral("a%2Fb")), false);
-        const QString largo(400, u'n');
-        QVERIFY(NombreArchivoSeguro(largo).toUtf8().size() <= 255);
-        QVERIFY(NombreArchivoSeguro(largo) != NombreArchivoSeguro(largo + u'm'));
+        const QString cjk = QString::fromUtf8("\xe6\xbc\xa2"); // 3 bytes in UTF-8
+        const QString emoji = QString::fromUtf8("\xf0\x9f\x8d\x95"); // 4 bytes, a surrogate pair
+        QList<QString> n;
+        for (int k : {66, 67, 80, 99, 100, 101, 400})
+            n << cjk.repeated(k);
+        n << emoji.repeated(50) << emoji.repeated(51) << emoji.repeated(100) << u'a' + emoji.repeated(60);
+        n << QString(400, u'n') << QString(400, u'n') + u'm' << QString(150, u'n') + u'/' + QString(100, u'n');
+        n << QString() << QString(QChar(0)) << QString(2, QChar(0)) << QStringLiteral("%") << QStringLiteral("%00")
+          << QStringLiteral("%~") << QStringLiteral("/") << QStringLiteral("\\") << QStringLiteral("..")
+          << QStringLiteral(".") << QStringLiteral("a/b") << QStringLiteral("a%2Fb") << QStringLiteral("a%252Fb");
+        n << QString(QChar(0xD800)) << QString(QChar(0xD801)) << QString(QChar(0xDC00))
+          << QString(300, QChar(0xD800)) << QString(300, QChar(0xD801));
+        return n;
+    }
+
+    void nombresHostilesCabenYNoChocan()
+    {
+        QTemporaryDir dir;
+        QHash<QString, QString> vistos; // file name -> the name it came from
+        for (const QString &nombre : nombresHostiles()) {
+            const QString seguro = NombreArchivoSeguro(nombre);
+            const QString archivo = seguro + QStringLiteral(".jpg");
+            // The picture is written under a temporary name six characters longer.
+            QVERIFY2(archivo.toUtf8().size() + 7 <= 255, qPrintable(seguro));
+            QVERIFY(!seguro.contains(u'/') && !seguro.contains(u'\\') && !seguro.contains(QChar(0)));
+            const QString ruta = QDir(dir.path()).filePath(archivo);
+            QCOMPARE(QFileInfo(ruta).absoluteDir().absolutePath(), QDir(dir.path()).absolutePath());
+            GuardarBytes(nombre.toUtf8(), ruta);
+            QVERIFY(QFileInfo::exists(ruta));
+            const auto otro = vistos.constFind(seguro);
+            QVERIFY2(otro == vistos.cend(), qPrintable(QStringLiteral("%1 y otro nombre comparten %2").arg(nombre.size()).arg(seguro)));
+            vistos.insert(seguro, nombre);
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), vistos.size());
     }
 };
 
