@@ -27,10 +27,10 @@ bool Ajustes::leerBool(const QString &clave, bool porDefecto) const
     return LeerConfigBool(e.ArchivoConfig, QLatin1StringView(Seccion), clave, porDefecto);
 }
 
-bool Ajustes::escribir(const QString &clave, const QString &valor)
+bool Ajustes::escribir(const ValoresConfig &valores)
 {
     try {
-        EscribirConfig(e.ArchivoConfig, QLatin1StringView(Seccion), clave, valor);
+        EscribirConfig(e.ArchivoConfig, QLatin1StringView(Seccion), valores);
         return true;
     } catch (const ErrorArchivo &err) {
         if (!m_avisado)
@@ -38,11 +38,6 @@ bool Ajustes::escribir(const QString &clave, const QString &valor)
         m_avisado = true;
         return false;
     }
-}
-
-bool Ajustes::escribirBool(const QString &clave, bool valor)
-{
-    return escribir(clave, valor ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void Ajustes::CargarConfiguracion()
@@ -85,14 +80,14 @@ void Ajustes::SetSettings()
 
     LoadProductos();
 
-    escribirBool(QStringLiteral("ImgCategoria"), c.SwitchC.checked());
-    escribirBool(QStringLiteral("ImgMesa"), c.SwitchM.checked());
-    escribirBool(QStringLiteral("ImgProducto"), c.SwitchP.checked());
-    escribir(QStringLiteral("Fuente1"), c.Fuente1.text());
-    escribir(QStringLiteral("Fuente2"), c.Fuente2.text());
-    escribir(QStringLiteral("Columnas"), c.Columnas.text());
-    escribir(QStringLiteral("ColumnasCat"), c.ColumnasCat.text());
-    escribir(QStringLiteral("ColumnasPro"), c.ColumnasPro.text());
+    escribir({{QStringLiteral("ImgCategoria"), textoBool(c.SwitchC.checked())},
+              {QStringLiteral("ImgMesa"), textoBool(c.SwitchM.checked())},
+              {QStringLiteral("ImgProducto"), textoBool(c.SwitchP.checked())},
+              {QStringLiteral("Fuente1"), c.Fuente1.text()},
+              {QStringLiteral("Fuente2"), c.Fuente2.text()},
+              {QStringLiteral("Columnas"), c.Columnas.text()},
+              {QStringLiteral("ColumnasCat"), c.ColumnasCat.text()},
+              {QStringLiteral("ColumnasPro"), c.ColumnasPro.text()}});
 }
 
 void Ajustes::DNSChange()
@@ -112,8 +107,8 @@ void Ajustes::OKBtnClick()
 void Ajustes::GuardarURLBtnClick()
 {
     m_avisado = false;
-    escribir(QStringLiteral("WSDL"), c.URLWSDL.text());
-    escribirBool(QStringLiteral("UserPass"), c.SwitchUser.checked());
+    escribir({{QStringLiteral("WSDL"), c.URLWSDL.text()},
+              {QStringLiteral("UserPass"), textoBool(c.SwitchUser.checked())}});
     f.navegacion().CerrarSessionBtnClick();
     c.iUser.enfocar(true);
 }

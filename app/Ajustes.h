@@ -1,5 +1,6 @@
 #pragma once
 #include "app/Controlador.h"
+#include "storage/ArchivoIni.h"
 
 /// The display and connection settings screens, the settings file and the saved
 /// product list's file.
@@ -30,8 +31,10 @@ public:
     // The settings file, section "AppMovil". A failed write is told to the user once per action.
     [[nodiscard]] QString leer(const QString &clave, const QString &porDefecto) const;
     [[nodiscard]] bool leerBool(const QString &clave, bool porDefecto) const;
-    bool escribir(const QString &clave, const QString &valor);
-    bool escribirBool(const QString &clave, bool valor);
+    /// Stores the keys of one save in one write of the file.
+    bool escribir(const ValoresConfig &valores);
+    bool escribir(const QString &clave, const QString &valor) { return escribir(ValoresConfig{{clave, valor}}); }
+    [[nodiscard]] static QString textoBool(bool valor) { return valor ? QStringLiteral("1") : QStringLiteral("0"); }
 
 private:
     bool m_avisado = false; // a failed write already told during this action

@@ -11,4 +11,6 @@ public:
     virtual void setTimeouts(int conectarMs, int recibirMs) = 0;
     virtual void enlazar(const QString &wsdl, const QString &servicio, const QString &puerto) = 0;
     [[nodiscard]] virtual std::unique_ptr<Itrazen> itrazen() = 0;
+    /// Ends every running and later call at once: the window is closing.
+    virtual void cancelarLlamadas() {}
 };

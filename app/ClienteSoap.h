@@ -11,6 +11,7 @@ public:
         m_cliente.setDireccion(wsdl, servicio, puerto);
     }
     [[nodiscard]] std::unique_ptr<Itrazen> itrazen() override { return m_cliente.itrazen(); }
+    void cancelarLlamadas() override { m_cliente.cancelarLlamadas(); }
     [[nodiscard]] SoapClient &cliente() { return m_cliente; }
 
 private:

@@ -13,7 +13,7 @@ Controles::Controles()
         &LabelGuardarLista, &Guardar, &Button2, &CancelarNotificacionBtn, &NavigationBar, &Btn1, &Btn2,
         &Btn3, &Captura, &TextoP, &BuscarProBtn, &Cantidad, &AddPed, &ToolBarOtro, &ModPer, &ModPerBtn,
         &ToolBar1, &PriorBtn, &LabelInfo, &NextBtn, &ToolBar2, &Button1, &Nombre, &Per, &ToolBarCap,
-        &SBCantidad, &GuardarCant, &ToolBar4, &EnviarPedidoBtn, &PedidoCancelarBtn, &EditTotal, &ToolBarMesa,
+        &SBCantidad, &GuardarCant, &ToolBar4, &EnviarPedidoBtn, &PedidoCancelarBtn, &EditTotal, &LabelEnvio, &AvisoComanda, &ToolBarMesa,
         &Label4, &ToolBar3, &PriorMBtn, &NextMBtn, &ComandasPenT, &ComandasFinT, &PropinasT, &TotalT,
         &Impresora, &SwitchSur, &TimerSur, &LabelSer, &PlatillosT, &MarcarSurtidoBtn, &Tile, &ListaCat,
         &ListaSubCat, &ListaPro, &ListaMod, &ListaMesa, &ListPed, &Lista, &ListPla
@@ -33,6 +33,7 @@ Controles::Controles()
     CerrarSessionBtn.setText(QStringLiteral("Cerrar Sesión"));
     CerrarAppBtn.setText(QStringLiteral("Salir"));
 
+    LabelEnvio.setVisible(false);
     WaitLayout.setVisible(false);
     AniIndicator1.setVisible(false);
     AniIndicator1.setEnabled(false);

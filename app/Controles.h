@@ -116,6 +116,8 @@ struct Controles {
     Control EnviarPedidoBtn{QStringLiteral("EnviarPedidoBtn")};
     Control PedidoCancelarBtn{QStringLiteral("PedidoCancelarBtn")};
     Control EditTotal{QStringLiteral("EditTotal")};
+    Control LabelEnvio{QStringLiteral("LabelEnvio")};     // how the comanda's send stands
+    Control AvisoComanda{QStringLiteral("AvisoComanda")}; // the word on the main menu after a send
 
     // Table map
     Control ToolBarMesa{QStringLiteral("ToolBarMesa")};

@@ -74,6 +74,12 @@ void Navegacion::Validar()
                                 + QStringLiteral(")"));
     if (tab == u"TabURL" || tab == u"TabItem1")
         c.ComandaBtn.setVisible(false);
+    // The comanda screen tells how its send stands; while a try may be on the server the
+    // comanda cannot change.
+    c.LabelEnvio.setText(TextoEnvio(e.Envio));
+    c.LabelEnvio.setVisible(!c.LabelEnvio.text().isEmpty());
+    c.Nombre.setEnabled(!e.Envio.bloqueada());
+    c.Per.setEnabled(!e.Envio.bloqueada());
 }
 
 void Navegacion::EmpresaBtnClick()

@@ -49,7 +49,9 @@ TTabbedForm::TTabbedForm(Plataforma plataforma, QObject *parent)
 
 TTabbedForm::~TTabbedForm()
 {
-    // A running task hands steps to this window: let it finish before anything goes.
+    // A running task hands steps to this window: let it finish, at once, before anything goes.
+    if (m_plataforma.servicio)
+        SoapClient1().cancelarLlamadas();
     tareas.esperar();
 }
 
@@ -132,6 +134,8 @@ void TTabbedForm::ReIniciar()
     estado.ListaMesasActual = {};
     estado.ListaComandasActual = {};
     estado.PedidoActual = PedidoNuevo();
+    estado.MesaPedido.clear();
+    estado.Envio = {};
     estado.setNumProductosGuardados(0);
     for (TileList *l : {&controles.ListaPro, &controles.ListaCat, &controles.ListaSubCat, &controles.ListaMesa})
         l->clear();
@@ -160,6 +164,9 @@ void TTabbedForm::CerrarBtnClick()
 {
     estado.ListaProductos = {};
     estado.Salida = true;
+    // The window closes now: a call still running must not hold it.
+    if (m_plataforma.servicio)
+        SoapClient1().cancelarLlamadas();
     emit salir();
 }
 

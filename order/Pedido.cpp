@@ -4,6 +4,7 @@
 #include "order/Modificadores.h"
 #include "order/Pendientes.h"
 #include "order/TextoLinea.h"
+#include "tables/Comanda.h"
 #include "util/Numeros.h"
 
 Pedido::Pedido(TTabbedForm &form)
@@ -21,6 +22,8 @@ ReglasEmpresa Pedido::reglas() const { return {e.IVAIncluido, e.OP_IEPS_SOBRE_IV
 
 void Pedido::AddPedClick(bool revisarModificadores)
 {
+    if (f.comanda().Bloqueada())
+        return;
     const int sel = c.ListaPro.selectedIndex();
     if (sel < 0)
         return;
@@ -47,6 +50,8 @@ void Pedido::AddPedClick(bool revisarModificadores)
 
 void Pedido::AgregarAPedido(int Index, double Cant)
 {
+    if (f.comanda().Bloqueada())
+        return;
     const auto &productos = e.ListaProductos.ArrayProducto;
     if (Index < 0 || Index >= productos.size() || !productos[Index])
         return;
@@ -100,6 +105,7 @@ void Pedido::LlenarPedido()
     c.ListPed.endUpdate();
     // A comanda without lines has nothing to send.
     c.EnviarPedidoBtn.setEnabled(ped.Count > 0);
+    f.comanda().respaldo().Guardar();
 }
 
 void Pedido::ListPedClick()
@@ -110,6 +116,8 @@ void Pedido::ListPedClick()
 
 void Pedido::ListPedDblClick()
 {
+    if (c.ListPed.selectedIndex() >= 0 && f.comanda().Bloqueada())
+        return;
     e.LineaEditada = c.ListPed.selectedIndex();
     if (e.LineaEditada < 0)
         return;
@@ -123,7 +131,7 @@ void Pedido::ListPedDblClick()
 void Pedido::GuardarCantClick()
 {
     const int i = e.LineaEditada;
-    if (i < 0)
+    if (i < 0 || f.comanda().Bloqueada())
         return;
     c.ToolBarCap.setVisible(false);
     TPedido &ped = e.PedidoActual;
@@ -139,7 +147,7 @@ void Pedido::GuardarCantClick()
 void Pedido::ListPedDeleteItem(int AIndex)
 {
     TPedido &ped = e.PedidoActual;
-    if (AIndex < 0 || AIndex >= ped.Count || AIndex >= ped.ArrayDetalle.size())
+    if (AIndex < 0 || AIndex >= ped.Count || AIndex >= ped.ArrayDetalle.size() || f.comanda().Bloqueada())
         return;
     ped.ArrayDetalle.removeAt(AIndex);
     --ped.Count;

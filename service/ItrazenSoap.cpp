@@ -18,7 +18,7 @@ ErrorServicio ErrorHttp(const TransporteHttp::Resultado &r, const QString &que)
 }
 } // namespace
 
-ItrazenSoap::ItrazenSoap(SoapClient &cliente) : m_cliente(cliente) {}
+ItrazenSoap::ItrazenSoap(SoapClient &cliente) : m_cliente(cliente), m_http(cliente.m_cancelada) {}
 
 ItrazenSoap::~ItrazenSoap() = default;
 
@@ -45,12 +45,19 @@ std::shared_ptr<const EnlaceSoap> ItrazenSoap::enlazar()
     if (!url.isValid())
         throw ErrorServicio(QStringLiteral("La dirección del servicio no es válida: %1").arg(wsdl));
 
-    // The description is small: it is read whole, then parsed.
-    QByteArray bytes;
-    const auto r = m_http.enviar(QNetworkRequest(url), nullptr, [&](QByteArrayView t) { bytes += t; }, tiempos, limite);
-    if (!EsExito(r.estado))
-        throw ErrorHttp(r, QStringLiteral("La descripción del servicio en %1").arg(url.toDisplayString()));
-    auto enlace = std::make_shared<const EnlaceSoap>(LeerDescripcionWsdl(bytes, servicio, puerto, url));
+    // The description is small: it is read whole, then parsed. Whatever fails here, the
+    // call itself has not gone out.
+    std::shared_ptr<const EnlaceSoap> enlace;
+    try {
+        QByteArray bytes;
+        const auto r =
+            m_http.enviar(QNetworkRequest(url), nullptr, [&](QByteArrayView t) { bytes += t; }, tiempos, limite);
+        if (!EsExito(r.estado))
+            throw ErrorHttp(r, QStringLiteral("La descripción del servicio en %1").arg(url.toDisplayString()));
+        enlace = std::make_shared<const EnlaceSoap>(LeerDescripcionWsdl(bytes, servicio, puerto, url));
+    } catch (const ErrorServicio &e) {
+        throw e.conPeticionEnviada(false);
+    }
 
     QMutexLocker l(&m_cliente.m_mutex);
     if (m_cliente.m_generacion == generacion) // not rebound meanwhile
@@ -84,19 +91,20 @@ void ItrazenSoap::llamar(const OperacionItrazen &op, const QList<Valor> &argumen
     RespuestaSoap respuesta(limite);
     const auto r = m_http.enviar(peticion, &cuerpo, [&](QByteArrayView t) { respuesta.alimentar(t); },
                                  {m_cliente.timeoutConectar(), m_cliente.timeoutRecibir()}, limite);
-    // An HTTP error status counts only when no envelope came with it: a fault usually
-    // comes with status 500.
+    // The request went out and a reply came. An HTTP error status counts only when no
+    // envelope came with it (a fault usually comes with status 500); that and a fault are
+    // the server's answer. Any other failure leaves open what the server did.
     const auto errorHttp = [&] { return !EsExito(r.estado) && !respuesta.esSobre(); };
     try {
         if (r.errorDelLector)
             std::rethrow_exception(r.errorDelLector);
         respuesta.terminar();
-    } catch (const ErrorServicio &) {
+        respuesta.leer(operacion, resultado, salidas);
+    } catch (const ErrorServicio &e) {
         if (errorHttp())
             throw ErrorHttp(r, QStringLiteral("El servicio"));
-        throw;
+        throw e.conPeticionEnviada(!e.esFault());
     }
-    respuesta.leer(operacion, resultado, salidas);
 }
 
 template <class R> R ItrazenSoap::llamar(const char *operacion, const QList<Valor> &argumentos)

@@ -53,3 +53,5 @@ qint64 SoapClient::limiteRespuesta() const
 }
 
 std::unique_ptr<Itrazen> SoapClient::itrazen() { return std::make_unique<ItrazenSoap>(*this); }
+
+void SoapClient::cancelarLlamadas() { m_cancelada->store(true); }

@@ -2,6 +2,7 @@
 #include "service/Itrazen.h"
 #include <QMutex>
 #include <QUrl>
+#include <atomic>
 #include <memory>
 
 struct EnlaceSoap;
@@ -35,6 +36,10 @@ public:
     /// access); the description is fetched by the first call that needs it.
     [[nodiscard]] std::unique_ptr<Itrazen> itrazen();
 
+    /// Ends every running and later call of this client at once with "Llamada cancelada",
+    /// from any thread: for a window that closes while a task is still in a call.
+    void cancelarLlamadas();
+
 private:
     friend class ItrazenSoap;
     mutable QMutex m_mutex;
@@ -44,4 +49,6 @@ private:
     qint64 m_limite = LimiteRespuestaPorDefecto;
     std::shared_ptr<const EnlaceSoap> m_enlace; // null until learned
     quint64 m_generacion = 0; // bumped by setDireccion: a fetch begun before it is stale
+    // Shared with the transports handed out, which look at it while they wait.
+    const std::shared_ptr<std::atomic<bool>> m_cancelada = std::make_shared<std::atomic<bool>>(false);
 };

@@ -1,123 +1,77 @@
 #include "service/TransporteHttp.h"
 #include "service/ErrorServicio.h"
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
+#include "service/IntercambioHttp.h"
 #include <QThread>
-#include <QTimer>
 
 namespace {
-enum class Corte { Ninguno, Conectar, Recibir, Limite, Lector };
+constexpr int MaxRedirecciones = 5;
 
-QString Servidor(const QUrl &url) { return url.authority(); }
-
-/// An HTTP error status arrives as a network error too, but its body is a reply.
-bool EsEstadoHttp(QNetworkReply::NetworkError e, const QVariant &estado)
+/// The request line and headers of one exchange.
+QByteArray Cabeza(const QNetworkRequest &peticion, const QUrl &url, const QByteArray *cuerpo)
 {
-    return estado.isValid() && ((e >= QNetworkReply::ContentAccessDenied && e <= QNetworkReply::UnknownContentError)
-                                || (e >= QNetworkReply::InternalServerError && e <= QNetworkReply::UnknownServerError));
+    QByteArray objetivo = url.path(QUrl::FullyEncoded).toLatin1();
+    if (objetivo.isEmpty())
+        objetivo = "/";
+    if (url.hasQuery())
+        objetivo += '?' + url.query(QUrl::FullyEncoded).toLatin1();
+    QByteArray c = (cuerpo ? "POST " : "GET ") + objetivo + " HTTP/1.1\r\n";
+    c += "Host: " + url.adjusted(QUrl::RemoveUserInfo).authority(QUrl::FullyEncoded).toLatin1() + "\r\n";
+    c += "User-Agent: TrazenMovil/2.0\r\n";
+    static const QByteArrayList propias{"host", "user-agent", "content-length", "connection", "transfer-encoding"};
+    const QList<QByteArray> nombres = peticion.rawHeaderList();
+    for (const QByteArray &nombre : nombres)
+        if (!propias.contains(nombre.toLower()))
+            c += nombre + ": " + peticion.rawHeader(nombre) + "\r\n";
+    if (cuerpo)
+        c += "Content-Length: " + QByteArray::number(cuerpo->size()) + "\r\n";
+    c += "Connection: close\r\n\r\n";
+    return c;
 }
 
-QString MensajeRed(const QNetworkReply &r)
+bool EsRedireccion(int estado) { return estado == 301 || estado == 302 || estado == 303 || estado == 307 || estado == 308; }
+
+bool EsHttp(const QUrl &url)
 {
-    const QString s = Servidor(r.url());
-    switch (r.error()) {
-    case QNetworkReply::ConnectionRefusedError: return QStringLiteral("El servidor %1 rechazó la conexión").arg(s);
-    case QNetworkReply::HostNotFoundError: return QStringLiteral("No se encontró el servidor %1").arg(s);
-    case QNetworkReply::RemoteHostClosedError: return QStringLiteral("El servidor %1 cerró la conexión").arg(s);
-    case QNetworkReply::TimeoutError: return QStringLiteral("Tiempo de espera agotado con el servidor %1").arg(s);
-    case QNetworkReply::TemporaryNetworkFailureError:
-    case QNetworkReply::NetworkSessionFailedError:
-    case QNetworkReply::UnknownNetworkError: return QStringLiteral("No hay red para llegar al servidor %1").arg(s);
-    case QNetworkReply::ProtocolUnknownError:
-        return QStringLiteral("La dirección %1 no es de un servidor HTTP").arg(r.url().toDisplayString());
-    default: return QStringLiteral("Error de comunicación con el servidor %1: %2").arg(s, r.errorString());
-    }
+    return url.isValid() && !url.host().isEmpty()
+        && (url.scheme().compare(u"http", Qt::CaseInsensitive) == 0
+            || url.scheme().compare(u"https", Qt::CaseInsensitive) == 0);
 }
 } // namespace
 
-TransporteHttp::TransporteHttp() : m_red(std::make_unique<QNetworkAccessManager>()) {}
+TransporteHttp::TransporteHttp(std::shared_ptr<const std::atomic<bool>> cancelada)
+    : m_hilo(QThread::currentThread()), m_cancelada(std::move(cancelada))
+{
+}
 
 TransporteHttp::~TransporteHttp() = default;
 
 TransporteHttp::Resultado TransporteHttp::enviar(QNetworkRequest peticion, const QByteArray *cuerpo,
                                                  const Lector &lector, Tiempos tiempos, qint64 limiteBytes)
 {
-    if (m_red->thread() != QThread::currentThread())
+    if (m_hilo != QThread::currentThread())
         throw ErrorServicio(QStringLiteral("Llamada al servicio desde un hilo que no es el suyo"));
-    peticion.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("TrazenMovil/2.0"));
-
-    const std::unique_ptr<QNetworkReply> r(cuerpo ? m_red->post(peticion, *cuerpo) : m_red->get(peticion));
-    Resultado res;
-    Corte corte = Corte::Ninguno;
-    bool conectado = false;
-    qint64 recibidos = 0;
-    QTimer reloj;
-    reloj.setSingleShot(true);
-
-    const auto cortar = [&](Corte c) {
-        if (corte == Corte::Ninguno) {
-            corte = c;
-            r->abort();
-        }
-    };
-    const auto leer = [&] {
-        if (corte != Corte::Ninguno)
-            return;
-        const QByteArray trozo = r->readAll();
-        if (trozo.isEmpty())
-            return;
-        conectado = true;
-        reloj.start(tiempos.recibirMs);
-        if ((recibidos += trozo.size()) > limiteBytes)
-            return cortar(Corte::Limite);
-        try {
-            lector(trozo);
-        } catch (...) { // the reader's failure ends the download; the caller weighs it
-            res.errorDelLector = std::current_exception();
-            cortar(Corte::Lector);
-        }
-    };
-    QObject::connect(&reloj, &QTimer::timeout, r.get(), [&] { cortar(conectado ? Corte::Recibir : Corte::Conectar); });
-    QObject::connect(r.get(), &QNetworkReply::requestSent, r.get(), [&] {
-        conectado = true;
-        reloj.start(tiempos.recibirMs);
-    });
-    QObject::connect(r.get(), &QNetworkReply::metaDataChanged, r.get(), [&] {
-        if (r->header(QNetworkRequest::ContentLengthHeader).toLongLong() > limiteBytes)
-            cortar(Corte::Limite);
-    });
-    QObject::connect(r.get(), &QNetworkReply::readyRead, r.get(), leer);
-
-    QEventLoop bucle;
-    QObject::connect(r.get(), &QNetworkReply::finished, &bucle, &QEventLoop::quit);
-    reloj.start(tiempos.conectarMs);
-    if (!r->isFinished())
-        bucle.exec(QEventLoop::ExcludeUserInputEvents);
-    reloj.stop();
-    leer();
-
-    const QVariant estado = r->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    switch (corte) {
-    case Corte::Conectar:
-        throw ErrorServicio(QStringLiteral("Tiempo de espera agotado al conectar con el servidor %1 (%2 ms)")
-                                .arg(Servidor(r->url()))
-                                .arg(tiempos.conectarMs));
-    case Corte::Recibir:
-        throw ErrorServicio(QStringLiteral("Tiempo de espera agotado esperando la respuesta del servidor %1 (%2 ms)")
-                                .arg(Servidor(r->url()))
-                                .arg(tiempos.recibirMs));
-    case Corte::Limite:
-        throw ErrorServicio(QStringLiteral("La respuesta del servidor %1 excede el límite de %2 bytes")
-                                .arg(Servidor(r->url()))
-                                .arg(limiteBytes));
-    case Corte::Lector:
-    case Corte::Ninguno:
-        break;
+    QUrl url = peticion.url();
+    for (int saltos = 0;; ++saltos) {
+        if (m_cancelada && m_cancelada->load())
+            throw ErrorServicio(QStringLiteral("Llamada cancelada"));
+        if (!EsHttp(url))
+            throw ErrorServicio(QStringLiteral("La dirección %1 no es de un servidor HTTP").arg(url.toDisplayString()));
+        // A GET may be told to go elsewhere: the headers say so, and the body is not read.
+        QUrl destino;
+        const auto alCabeceras = [&](const LectorHttp &r) {
+            if (cuerpo || saltos >= MaxRedirecciones || !EsRedireccion(r.estado()))
+                return true;
+            destino = url.resolved(QUrl::fromEncoded(r.cabecera("location")));
+            const bool menosSegura = url.scheme().compare(u"https", Qt::CaseInsensitive) == 0
+                && destino.scheme().compare(u"https", Qt::CaseInsensitive) != 0;
+            if (!EsHttp(destino) || menosSegura)
+                destino.clear();
+            return destino.isEmpty();
+        };
+        IntercambioHttp intercambio(url, tiempos, limiteBytes, m_cancelada.get());
+        Resultado r = intercambio.ejecutar(Cabeza(peticion, url, cuerpo), cuerpo, lector, alCabeceras);
+        if (destino.isEmpty())
+            return r;
+        url = destino;
     }
-    if (corte == Corte::Ninguno && r->error() != QNetworkReply::NoError && !EsEstadoHttp(r->error(), estado))
-        throw ErrorServicio(MensajeRed(*r));
-    res.estado = estado.toInt();
-    res.razon = r->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray();
-    return res;
 }

@@ -3,6 +3,7 @@
 #include "app/Navegacion.h"
 #include "service/ErrorServicio.h"
 #include "session/DatosDemo.h"
+#include "tables/Comanda.h"
 #include "util/Numeros.h"
 #include "util/Textos.h"
 
@@ -125,9 +126,9 @@ void Sesion::IniciarDemo()
     e.Printer4 = QStringLiteral("Kiosco");
     e.Printer5 = QStringLiteral("Entrada");
     if (c.SwitchUser.checked()) {
-        f.ajustes().escribir(QStringLiteral("User"), c.iUser.text());
-        f.ajustes().escribir(QStringLiteral("Pass"), c.iPass.text());
+        f.ajustes().escribir({{QStringLiteral("User"), c.iUser.text()}, {QStringLiteral("Pass"), c.iPass.text()}});
     }
+    f.comanda().respaldo().Restaurar();
 }
 
 void Sesion::IniciarServidor()
@@ -242,8 +243,8 @@ void Sesion::IniciarServidor()
             e.CategoriasCargadas = false;
             LlenarEmpresa(t->empresa);
             if (c.SwitchUser.checked()) {
-                f.ajustes().escribir(QStringLiteral("User"), c.iUser.text());
-                f.ajustes().escribir(QStringLiteral("Pass"), c.iPass.text());
+                f.ajustes().escribir(
+                    {{QStringLiteral("User"), c.iUser.text()}, {QStringLiteral("Pass"), c.iPass.text()}});
             }
             const int indice = c.Impresora.itemIndex();
             c.Impresora.setItems({QStringLiteral("Todas"), e.Printer1, e.Printer2, e.Printer3, e.Printer4, e.Printer5});
@@ -254,5 +255,6 @@ void Sesion::IniciarServidor()
             f.navegacion().Validar();
             f.ajustes().SetSettings();
             c.DNS.setEnabled(false);
+            f.comanda().respaldo().Restaurar();
         });
 }

@@ -40,6 +40,12 @@ const Descriptor kClaves[] = {
     TZ_CLAVE(op_ieps_sobre_iva, "sustituye OP_IEPS_SOBRE_IVA; null = el de la base"),
     TZ_CLAVE(wsdl_error, "estado HTTP de error para la descripcion WSDL, 0 = servirla"),
     TZ_CLAVE(ultimo_error, "texto del ultimo error (UltimoError)"),
+    TZ_CLAVE(cerrar_en, "operaciones que, hecho su trabajo, cierran la conexion sin responder: vacio, *, o Op1,Op2"),
+    TZ_CLAVE(morir_en, "operaciones que, hecho su trabajo, terminan el proceso sin responder: vacio, *, o Op1,Op2"),
+    TZ_CLAVE(gotear_en, "operaciones cuya respuesta sale byte a byte: vacio, *, o Op1,Op2"),
+    TZ_CLAVE(goteo_ms, "ms entre byte y byte de esas respuestas"),
+    TZ_CLAVE(tarde_en, "operaciones cuya respuesta sale tarde sin detener al servidor: vacio, *, o Op1,Op2"),
+    TZ_CLAVE(tarde_ms, "cuanto mas tarde, en ms"),
 };
 
 #undef TZ_CLAVE
@@ -132,6 +138,10 @@ QString AjustesSim::aplicar(const QJsonObject &cambios)
         return QStringLiteral("http_error y wsdl_error deben ser 0 o un estado de error de 400 a 599");
     if (nuevo.retraso_ms < 0 || nuevo.retraso_ms > 600000)
         return QStringLiteral("retraso_ms debe estar entre 0 y 600000");
+    if (nuevo.goteo_ms < 1 || nuevo.goteo_ms > 600000)
+        return QStringLiteral("goteo_ms debe estar entre 1 y 600000");
+    if (nuevo.tarde_ms < 0 || nuevo.tarde_ms > 600000)
+        return QStringLiteral("tarde_ms debe estar entre 0 y 600000");
     *this = nuevo;
     return {};
 }

@@ -6,8 +6,8 @@
 #include <QString>
 #include <optional>
 
-/// The settings of one wstrazen-sim: version, refusals, delays, faults, HTTP errors and
-/// reply encoding. Every key has the same name in JSON and, with '-' for '_', on the
+/// The settings of one wstrazen-sim: version, refusals, delays, faults, HTTP errors,
+/// reply encoding and answers lost or slowed on their way. Every key has the same name in JSON and, with '-' for '_', on the
 /// command line.
 struct AjustesSim {
     int version = 10182;               // answer of VersionWSPos
@@ -33,6 +33,13 @@ struct AjustesSim {
     std::optional<int> op_ieps_sobre_iva;
     int wsdl_error = 0;                // HTTP status for the description, 0 = serve it
     QString ultimo_error;              // the server's last error text (UltimoError)
+    // Each of these acts once the operation has done its work (a comanda is stored).
+    QString cerrar_en;                 // no answer, the connection closed: "", "*", or "Op1,Op2"
+    QString morir_en;                  // no answer, the process ends at once
+    QString gotear_en;                 // the answer sent one byte every goteo_ms
+    int goteo_ms = 1000;
+    QString tarde_en;                  // the answer sent tarde_ms later, others answered meanwhile
+    int tarde_ms = 5000;
 
     /// Applies the keys of `cambios`; on an unknown key or a value of the wrong kind
     /// nothing is changed and the error text is returned.

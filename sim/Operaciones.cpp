@@ -178,16 +178,16 @@ QByteArray Operaciones::responder(const QString &op, const PeticionSoap &peticio
     throw ErrorServicio(QStringLiteral("Operacion desconocida: %1").arg(op), kCliente);
 }
 
-Operaciones::Respuesta Operaciones::atender(const QByteArray &peticion, const QString &accion)
+RespuestaHttp Operaciones::atender(const QByteArray &peticion, const QString &accion)
 {
-    Respuesta r;
-    const VersionEsquema esquema = Esquema(m_ajustes.esquema);
     std::optional<PeticionSoap> p;
     try {
         p.emplace(peticion);
     } catch (const ErrorServicio &e) {
+        RespuestaHttp r;
         r.estado = 500;
-        r.cuerpo = EscribirFaultSoap(kCliente, e.mensaje(), esquema);
+        r.tipo = "text/xml; charset=utf-8";
+        r.cuerpo = EscribirFaultSoap(kCliente, e.mensaje(), Esquema(m_ajustes.esquema));
         return r;
     }
     const QString op = p->operacion();
@@ -200,6 +200,24 @@ Operaciones::Respuesta Operaciones::atender(const QByteArray &peticion, const QS
                                   {QStringLiteral("accion"), accion},
                                   {QStringLiteral("usuario"), usuario}});
 
+    RespuestaHttp r = contestar(op, *p);
+    // The work is done (a comanda stored) by now: the answer may still be lost or slowed.
+    if (AjustesSim::cubre(m_ajustes.tarde_en, op))
+        r.tardeMs = m_ajustes.tarde_ms;
+    if (AjustesSim::cubre(m_ajustes.gotear_en, op))
+        r.goteoMs = m_ajustes.goteo_ms;
+    if (AjustesSim::cubre(m_ajustes.cerrar_en, op))
+        r.corte = RespuestaHttp::Corte::Cerrar;
+    if (AjustesSim::cubre(m_ajustes.morir_en, op))
+        r.corte = RespuestaHttp::Corte::Morir;
+    return r;
+}
+
+RespuestaHttp Operaciones::contestar(const QString &op, const PeticionSoap &p)
+{
+    RespuestaHttp r;
+    r.tipo = "text/xml; charset=utf-8";
+    const VersionEsquema esquema = Esquema(m_ajustes.esquema);
     if (AjustesSim::cubre(m_ajustes.retraso_en, op))
         r.retrasoMs = m_ajustes.retraso_ms;
     if (m_ajustes.http_error > 0 && AjustesSim::cubre(m_ajustes.http_error_en, op)) {
@@ -219,7 +237,7 @@ Operaciones::Respuesta Operaciones::atender(const QByteArray &peticion, const QS
         r.cuerpo = EscribirFaultSoap(kServidor, m_ajustes.fault_texto, esquema);
     } else {
         try {
-            r.cuerpo = responder(op, *p);
+            r.cuerpo = responder(op, p);
         } catch (const ErrorServicio &e) {
             r.estado = 500;
             r.cuerpo = EscribirFaultSoap(e.faultcode().isEmpty() ? kServidor : e.faultcode(), e.mensaje(), esquema);

@@ -1,17 +1,15 @@
 #pragma once
-// The one place that knows QHttpServer (a technology preview in Qt 6.4).
 #include "sim/Http.h"
 #include <QHostAddress>
-#include <functional>
-#include <memory>
+#include <QTcpServer>
 
-class QHttpServer;
-
-/// An HTTP server that hands every request to one function and sends back its answer,
-/// after the delay the answer asks for.
+/// An HTTP/1.1 server of its own over TCP that hands every request to one function and
+/// sends back its answer the way the answer asks (see RespuestaHttp). Its own, not
+/// QHttpServer: a late, dripped or missing answer needs the connection in the sim's hands
+/// after the handler has returned, which the responder of Qt 6.4 does not allow.
 class ServidorHttp {
 public:
-    using Manejador = std::function<RespuestaHttp(const PeticionHttp &)>;
+    using Manejador = ManejadorHttp;
 
     explicit ServidorHttp(Manejador manejador);
     ~ServidorHttp();
@@ -20,6 +18,6 @@ public:
     quint16 escuchar(const QHostAddress &direccion, quint16 puerto);
 
 private:
-    std::unique_ptr<QHttpServer> m_servidor;
+    QTcpServer m_tcp; // owns the connections
     Manejador m_manejador;
 };

@@ -52,8 +52,7 @@ RespuestaHttp Sitio::atender(const PeticionHttp &peticion)
     if (es(RutaSoap)) {
         if (!post)
             return Texto(405, QStringLiteral("use POST"));
-        const Operaciones::Respuesta s = m_operaciones.atender(peticion.cuerpo, QString::fromLatin1(peticion.accion));
-        return {s.estado, s.tipo, s.cuerpo, s.retrasoMs};
+        return m_operaciones.atender(peticion.cuerpo, QString::fromLatin1(peticion.accion));
     }
     if (ruta.startsWith(QStringLiteral("/control/"), Qt::CaseInsensitive))
         return m_control.atender(peticion.metodo, ruta.mid(9).toLower(), peticion.cuerpo);

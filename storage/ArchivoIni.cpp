@@ -67,11 +67,10 @@ QString LeerConfig(const QString &ruta, const QString &seccion, const QString &c
     return l.mid(l.indexOf(u'=') + 1).trimmed();
 }
 
-void EscribirConfig(const QString &ruta, const QString &seccion, const QString &clave, const QString &valor)
+namespace {
+/// Puts one key's line into the lines of the file.
+void ponerClave(QStringList &lineas, const QString &seccion, const QString &clave, const QString &valor)
 {
-    QStringList lineas = leerLineas(ruta);
-    while (!lineas.isEmpty() && lineas.last().trimmed().isEmpty())
-        lineas.removeLast();
     qsizetype fin = 0;
     bool haySeccion = false;
     const qsizetype i = buscar(lineas, seccion, clave, fin, haySeccion);
@@ -91,6 +90,16 @@ void EscribirConfig(const QString &ruta, const QString &seccion, const QString &
             lineas << QString();
         lineas << u'[' + seccion + u']' << linea;
     }
+}
+} // namespace
+
+void EscribirConfig(const QString &ruta, const QString &seccion, const ValoresConfig &valores)
+{
+    QStringList lineas = leerLineas(ruta);
+    while (!lineas.isEmpty() && lineas.last().trimmed().isEmpty())
+        lineas.removeLast();
+    for (const auto &[clave, valor] : valores)
+        ponerClave(lineas, seccion, clave, valor);
 
     QSaveFile f(ruta);
     if (!f.open(QIODevice::WriteOnly))
@@ -107,11 +116,16 @@ void EscribirConfig(const QString &ruta, const QString &seccion, const QString &
         throw ErrorArchivo(("No se pudo escribir " + ruta + ": " + f.errorString()).toStdString());
 }
 
+void EscribirConfig(const QString &ruta, const QString &seccion, const QString &clave, const QString &valor)
+{
+    EscribirConfig(ruta, seccion, ValoresConfig{{clave, valor}});
+}
+
 bool LeerConfigBool(const QString &ruta, const QString &seccion, const QString &clave, bool porDefecto)
 {
     const QString texto = LeerConfig(ruta, seccion, clave, porDefecto ? QStringLiteral("1") : QStringLiteral("0"));
     bool ok = false;
-    const int v = texto.toInt(&ok);
+    const int v = texto.trimmed().toInt(&ok);
     if (!ok)
         return porDefecto;
     return v == 1;

@@ -2,25 +2,38 @@
 #include "app/Ajustes.h"
 #include "app/Navegacion.h"
 #include "order/Pedido.h"
+#include "tables/BuscarComanda.h"
 #include "tables/ParteEntera.h"
 #include "tables/RespuestaComanda.h"
 #include "tables/TextoError.h"
 #include "util/Textos.h"
 
-namespace {
+/// How one try of the send ended.
+enum class Resultado {
+    Respondida,   // the server answered R (2 stored, 1 stored without a product, else refused)
+    Fallida,      // the call failed before the request went out: nothing reached the server
+    SinRespuesta, // the request went out and no answer came
+    Encontrada,   // an earlier unanswered try is on the server: nothing was sent again
+};
+
 /// What the send task carries between its thread and the screen.
-struct TareaEnvio {
+struct Comanda::TareaEnvio {
     QString user, pass;
     TPedido pedido; // the comanda as it was when the send started
+    bool buscar = false; // an earlier try got no answer: look for it on the server first
+    EnvioComanda envio;  // the send state for this try
+    Resultado resultado = Resultado::Respondida;
     int R = 0;      // the service's answer
     QString S;      // the message for R
     QString SMsg;   // the failure of the call itself; empty when the call worked
-    bool Exito = false;
 };
+
+namespace {
+const QString TextoSinConfirmar = QStringLiteral("No se pudo confirmar si la comanda llegó al servidor");
 } // namespace
 
 Comanda::Comanda(TTabbedForm &form)
-    : Controlador(form)
+    : Controlador(form), m_respaldo(form)
 {
     connect(&c.ComandaBtn, &Control::pulsado, this, &Comanda::ComandaBtnClick);
     connect(&c.EnviarPedidoBtn, &Control::pulsado, this, &Comanda::EnviarPedidoBtnClick);
@@ -48,51 +61,158 @@ void Comanda::EnviarPedidoBtnClick()
     f.dialogos.Confirmar(QStringLiteral("¿Surtir la Comanda?"), [this] { EnviarPedidoBtnMain(); });
 }
 
+bool Comanda::Bloqueada()
+{
+    if (!e.Envio.bloqueada())
+        return false;
+    f.MostrarMensaje(TextoSinConfirmar
+                     + QStringLiteral(": no se puede cambiar. Surtir Comanda la busca en el servidor antes de "
+                                      "enviarla de nuevo; Cancelar Comanda la descarta"));
+    return true;
+}
+
 void Comanda::EnviarPedidoBtnMain()
 {
-    e.PedidoActual.ReferenciaPago = Recortar(c.Nombre.text());
-    e.PedidoActual.NuEstado = int(ParteEntera(c.Per.value()));
+    // After a try without an answer, the comanda is resent exactly as it went.
+    const bool buscar = e.Envio.estado == EstadoEnvio::SinConfirmar;
+    if (!buscar) {
+        e.PedidoActual.ReferenciaPago = Recortar(c.Nombre.text());
+        e.PedidoActual.NuEstado = int(ParteEntera(c.Per.value()));
+    }
 
     auto t = std::make_shared<TareaEnvio>();
     t->user = c.iUser.text();
     t->pass = c.iPass.text();
     t->pedido = e.PedidoActual;
-    f.tareas.iniciar(
-        [this, t](const Paso &paso) {
-            bool demo = false;
-            paso.ui([&] {
-                f.MostrarActividad(QStringLiteral("Enviando Comanda"), QStringLiteral("Enviando Comanda"));
-                demo = e.ModoDemo;
-            });
-            if (demo) {
-                t->R = ComandaGuardada;
-            } else {
-                try {
-                    t->R = f.SoapClient1().itrazen()->Guardar_Comanda(t->user, t->pass, t->pedido);
-                } catch (const std::exception &err) {
-                    t->S = MensajeErrorEnvio(tablas::textoError(err));
-                    t->SMsg = t->S;
-                    t->R = 6;
-                }
-            }
-            t->Exito = t->R == ComandaGuardada;
-            if (t->SMsg.isEmpty())
-                t->S = MensajeGuardarComanda(t->R);
-        },
-        [this, t] {
-            if (!f.QuitarActividad(t->SMsg))
-                return;
-            if (t->Exito)
-                ComandaEnviada();
-            else
-                f.MostrarMensaje(t->S);
-        });
+    t->buscar = buscar;
+    t->envio = e.Envio;
+    t->envio.firma = FirmaDe(t->pedido);
+    f.tareas.iniciar([this, t](const Paso &paso) { Enviar(paso, *t); }, [this, t] { TerminarEnvio(*t); });
 }
 
-void Comanda::ComandaEnviada()
+void Comanda::Enviar(const Paso &paso, TareaEnvio &t)
+{
+    bool demo = false;
+    paso.ui([&] {
+        f.MostrarActividad(QStringLiteral("Enviando Comanda"), QStringLiteral("Enviando Comanda"));
+        demo = e.ModoDemo;
+    });
+    if (demo) {
+        t.R = ComandaGuardada;
+        return;
+    }
+    const auto servicio = f.SoapClient1().itrazen();
+    // The server's open comandas tell whether an unanswered try arrived, and which of
+    // them already looked like this one before the first try.
+    std::optional<TListaInfo1> abiertas;
+    std::exception_ptr errorLista;
+    if (t.buscar)
+        paso.ui([&] { f.UpdateEspera(QStringLiteral("Buscando la comanda en el servidor")); });
+    try {
+        // NuMesero is always 1: every waiter sees every comanda.
+        abiertas = servicio->ListaComandas(t.user, t.pass, 1).value_or(TListaInfo1{});
+    } catch (...) {
+        errorLista = std::current_exception();
+    }
+    if (errorLista && !t.buscar && tablas::sinConexion(errorLista)) {
+        // The server cannot be reached: the send would wait for it all over again.
+        t.resultado = Resultado::Fallida;
+        t.S = MensajeErrorEnvio(tablas::textoError(errorLista));
+        t.SMsg = t.S;
+        t.R = 6;
+        return;
+    }
+    if (t.buscar) {
+        if (errorLista) {
+            t.resultado = Resultado::SinRespuesta;
+            t.envio.mensaje = QStringLiteral("no se pudo consultar al servidor: ") + tablas::textoError(errorLista);
+            return;
+        }
+        if (ComandaEnServidor(*abiertas, t.envio.firma, t.envio.previas)) {
+            t.resultado = Resultado::Encontrada;
+            return;
+        }
+    } else {
+        t.envio.previas = abiertas ? std::optional(ComandasIguales(*abiertas, t.envio.firma)) : std::nullopt;
+    }
+
+    // From here on the comanda may reach the server: that is on the disk before it goes.
+    t.envio.estado = EstadoEnvio::Enviando;
+    paso.ui([&] {
+        e.Envio = t.envio;
+        m_respaldo.Guardar();
+        f.UpdateEspera(QStringLiteral("Enviando Comanda"));
+    });
+    m_respaldo.esperar();
+    try {
+        t.R = servicio->Guardar_Comanda(t.user, t.pass, t.pedido);
+        t.resultado = Resultado::Respondida;
+    } catch (const std::exception &err) {
+        if (tablas::sinRespuesta(err)) {
+            t.resultado = Resultado::SinRespuesta;
+            t.envio.mensaje = tablas::textoError(err);
+        } else {
+            t.resultado = Resultado::Fallida;
+            t.S = MensajeErrorEnvio(tablas::textoError(err));
+            t.SMsg = t.S;
+            t.R = 6;
+        }
+    }
+    if (t.resultado == Resultado::Respondida)
+        t.S = MensajeGuardarComanda(t.R);
+}
+
+void Comanda::TerminarEnvio(TareaEnvio &t)
+{
+    f.ActivityDialog1.hide();
+    f.DesCargarEspera();
+    switch (t.resultado) {
+    case Resultado::Encontrada:
+        ComandaEnviada(QStringLiteral("Comanda encontrada en el servidor: "));
+        return;
+    case Resultado::SinRespuesta:
+        e.Envio = t.envio;
+        e.Envio.estado = EstadoEnvio::SinConfirmar;
+        m_respaldo.Guardar();
+        f.navegacion().Validar();
+        f.MostrarMensaje(TextoSinConfirmar + QStringLiteral(" (") + t.envio.mensaje
+                         + QStringLiteral("). Surtir Comanda la busca en el servidor antes de enviarla de nuevo; "
+                                          "Cancelar Comanda la descarta"));
+        return;
+    case Resultado::Fallida:
+        // Nothing reached the server: the comanda is as it was before the try.
+        e.Envio = t.envio;
+        e.Envio.estado = EstadoEnvio::Componiendo;
+        e.Envio.mensaje = t.SMsg;
+        m_respaldo.Guardar();
+        f.navegacion().Validar();
+        f.MostrarMensaje(t.SMsg);
+        return;
+    case Resultado::Respondida:
+        break;
+    }
+    if (t.R == ComandaGuardada) {
+        ComandaEnviada(QStringLiteral("Comanda enviada: "));
+    } else if (t.R == ComandaGuardadaSinProducto) {
+        // The server stored the comanda without the products it could not take: sending
+        // it again would store it twice.
+        ComandaEnviada(QStringLiteral("Comanda enviada: "));
+        f.MostrarMensaje(t.S + QStringLiteral(". La comanda se guardó sin ese producto: revísela en la Lista de Comandas"));
+    } else {
+        e.Envio = t.envio;
+        e.Envio.estado = EstadoEnvio::Rechazada;
+        e.Envio.mensaje = t.S;
+        m_respaldo.Guardar();
+        f.navegacion().Validar();
+        f.MostrarMensaje(t.S);
+    }
+}
+
+void Comanda::ComandaEnviada(const QString &aviso)
 {
     // The table's count goes up at once, so the map shows it without asking the server.
     const int numero = e.PedidoActual.NuPaso;
+    QString mesaNombre = e.MesaPedido;
     TListaInfo1 &mesas = e.ListaMesasActual;
     const qsizetype n = std::min<qsizetype>(mesas.Count, mesas.ArrayInfo1.size());
     for (qsizetype i = 0; i < n; ++i) {
@@ -101,16 +221,27 @@ void Comanda::ComandaEnviada()
             mesa->Cant += 1;
             AddComanda(4, numero, int(ParteEntera(c.Per.value())), c.Nombre.text(), mesa->Nombre,
                        e.PedidoActual.Total);
+            mesaNombre = mesa->Nombre;
             break;
         }
     }
-    e.PedidoActual = PedidoNuevo();
-    f.pedido().LlenarPedido();
+    NuevaComanda();
     c.Nombre.setText({});
     c.Per.setValue(1);
     f.navegacion().Validar();
     f.ajustes().SaveProductos();
     f.navegacion().MenuTileClick();
+    // A short word on the main menu that needs no tap.
+    c.AvisoComanda.setText({});
+    c.AvisoComanda.setText(mesaNombre.isEmpty() ? aviso.chopped(2) : aviso + mesaNombre);
+}
+
+void Comanda::NuevaComanda()
+{
+    e.PedidoActual = PedidoNuevo();
+    e.MesaPedido.clear();
+    e.Envio = {};
+    f.pedido().LlenarPedido(); // also removes the saved comanda
 }
 
 void Comanda::PedidoCancelarBtnClick()
@@ -123,8 +254,7 @@ void Comanda::PedidoCancelarBtnClick()
 
 void Comanda::CerrarPedido()
 {
-    e.PedidoActual = PedidoNuevo();
-    f.pedido().LlenarPedido();
+    NuevaComanda();
     f.navegacion().Validar();
 }
 

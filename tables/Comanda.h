@@ -1,8 +1,10 @@
 #pragma once
 #include "app/Controlador.h"
+#include "tables/RespaldoComanda.h"
 
-/// The comanda screen: switching to it, sending the comanda to the server and
-/// cancelling it, and the local list of comandas sent.
+/// The comanda screen: switching to it, sending the comanda to the server (once: a try
+/// that got no answer is looked for on the server before it is sent again) and
+/// cancelling it, the local list of comandas sent, and the comanda kept on the disk.
 class Comanda : public Controlador {
     Q_OBJECT
 public:
@@ -25,6 +27,19 @@ public:
     static void AddComanda(TListaInfo1 &lista, int N, int NuMesa, int Personas, const QString &Cte,
                            const QString &Mesa, double Total);
 
+    /// While a try may be on the server the comanda cannot change: tells the waiter so.
+    bool Bloqueada();
+
+    [[nodiscard]] RespaldoComanda &respaldo() { return m_respaldo; }
+
 private:
-    void ComandaEnviada();
+    struct TareaEnvio;
+    void Enviar(const Paso &paso, TareaEnvio &t);
+    void TerminarEnvio(TareaEnvio &t);
+    /// The success steps; `aviso` starts the word shown on the main menu.
+    void ComandaEnviada(const QString &aviso);
+    /// A fresh comanda in place of the one composed.
+    void NuevaComanda();
+
+    RespaldoComanda m_respaldo;
 };

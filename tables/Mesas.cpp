@@ -1,4 +1,5 @@
 #include "tables/Mesas.h"
+#include "tables/Comanda.h"
 #include "app/Navegacion.h"
 #include "catalogue/Catalogo.h"
 #include "tables/TextoError.h"
@@ -104,12 +105,16 @@ void Mesas::ListaMesaTileClick(int indice)
 {
     if (c.ListaMesa.tag() != ModoElegir || indice < 0 || indice >= c.ListaMesa.count())
         return;
+    if (f.comanda().Bloqueada())
+        return;
     const int numero = c.ListaMesa.tile(indice).tag;
     const QString nombre = c.ListaMesa.tile(indice).caption;
     f.setActiveTab(QStringLiteral("TabListaCat"));
     // The lines already in the comanda stay; only its table changes.
     e.PedidoActual.NuPaso = numero;
     e.PedidoActual.ReferenciaPago = nombre;
+    e.MesaPedido = nombre;
+    f.comanda().respaldo().Guardar();
     f.catalogo().CargarCategorias();
 }
 

@@ -3,6 +3,8 @@
 
 /// The answer of the service to a saved comanda: 2 means saved.
 inline constexpr int ComandaGuardada = 2;
+/// Stored without the products the server could not take.
+inline constexpr int ComandaGuardadaSinProducto = 1;
 
 /// What the waiter reads for an answer of the service to a saved comanda; empty for 2
 /// (saved, nothing to say). Answers outside 0 to 6 mean the user has no access.

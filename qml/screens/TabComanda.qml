@@ -73,6 +73,26 @@ Item {
             }
         }
 
+        // How the send stands: refused, or unconfirmed (it may be on the server).
+        Rectangle {
+            objectName: "LabelEnvio"
+            readonly property QtObject envio: pantalla.ctl("LabelEnvio")
+            visible: envio ? envio.visible : false
+            Layout.fillWidth: true
+            Layout.preferredHeight: textoEnvio.implicitHeight + 16
+            color: "#5c4a12" // dark amber: a warning that white text reads on
+            Text {
+                id: textoEnvio
+                anchors.fill: parent
+                anchors.margins: 8
+                text: parent.envio ? parent.envio.text : ""
+                color: Theme.texto
+                font.pixelSize: Theme.texto14
+                wrapMode: Text.WordWrap
+                verticalAlignment: Text.AlignVCenter
+            }
+        }
+
         Rectangle {
             objectName: "ToolBarCap"
             visible: pantalla.ctl("ToolBarCap") ? pantalla.ctl("ToolBarCap").visible : false

@@ -43,6 +43,11 @@ FormaPrueba::FormaPrueba(const QString &ini, std::shared_ptr<ClienteServicio> se
 {
 }
 
+FormaPrueba::FormaPrueba(const QString &ini, EnCarpeta carpeta, std::shared_ptr<ClienteServicio> servicioReal)
+    : real(std::move(servicioReal)), m_carpeta(carpeta.carpeta), forma(crear(*this, m_carpeta, ini)), f(*forma)
+{
+}
+
 FormaPrueba::~FormaPrueba()
 {
     forma.reset();

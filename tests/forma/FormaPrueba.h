@@ -19,9 +19,15 @@ public:
     /// centres, for instance).
     FormaPrueba(const QString &ini, std::shared_ptr<ClienteServicio> real,
                 const std::function<void(Plataforma &)> &ajustar);
+    /// A form started in a documents folder that outlives it: a second form in the same
+    /// folder is the client started again.
+    struct EnCarpeta {
+        QString carpeta;
+    };
+    FormaPrueba(const QString &ini, EnCarpeta carpeta, std::shared_ptr<ClienteServicio> real = {});
     ~FormaPrueba();
 
-    [[nodiscard]] QString carpeta() const { return m_dir.path(); }
+    [[nodiscard]] QString carpeta() const { return m_carpeta.isEmpty() ? m_dir.path() : m_carpeta; }
     /// Waits until no background task runs (false after the time-out).
     bool esperarTarea(int ms = 15000);
     /// A settings file that starts in server mode against a fake address.
@@ -43,6 +49,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_carpeta; // a folder of the test's, when given
 
 public:
     std::unique_ptr<TTabbedForm> forma;

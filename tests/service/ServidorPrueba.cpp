@@ -1,6 +1,7 @@
 #include "ServidorPrueba.h"
 #include "service/OperacionesItrazen.h"
 #include <QTcpSocket>
+#include <QTimer>
 
 ServidorPrueba::ServidorPrueba()
 {
@@ -58,14 +59,71 @@ void ServidorPrueba::atender(QTcpSocket *s)
 
     const auto manejador = m_rutas.constFind(p.ruta);
     const Respuesta r = manejador != m_rutas.cend() ? (*manejador)(p) : Respuesta{404, "no existe", "text/plain"};
-    if (r.callar)
+    if (r.cerrar)
+        s->disconnectFromHost();
+    else if (!r.callar)
+        enviar(s, r);
+}
+
+void ServidorPrueba::enviar(QTcpSocket *s, const Respuesta &r)
+{
+    static const QHash<int, QByteArray> razones{{200, "OK"},
+                                                {302, "Found"},
+                                                {307, "Temporary Redirect"},
+                                                {404, "Not Found"},
+                                                {500, "Internal Server Error"},
+                                                {503, "Service Unavailable"}};
+    QByteArray cabeza = r.antes + "HTTP/1.1 " + QByteArray::number(r.estado) + ' ' + razones.value(r.estado, "Status")
+        + "\r\nContent-Type: " + r.tipo + "\r\n";
+    for (const QByteArray &c : r.cabeceras)
+        cabeza += c + "\r\n";
+    if (r.troceada)
+        cabeza += "Transfer-Encoding: chunked\r\n";
+    else if (r.largo >= 0 || (!r.sinLargo && !r.generar))
+        cabeza += "Content-Length: " + QByteArray::number(r.largo >= 0 ? r.largo : r.cuerpo.size()) + "\r\n";
+    cabeza += "Connection: close\r\n\r\n";
+    const bool troceada = r.troceada;
+    const auto marco = [troceada](const QByteArray &t) {
+        return !troceada || t.isEmpty() ? t : QByteArray::number(t.size(), 16) + ";trozo=si\r\n" + t + "\r\n";
+    };
+    const QByteArray fin = troceada && !r.sinUltimoTrozo ? "0\r\nX-Fin: si\r\n\r\n" : "";
+
+    if (r.goteoMs > 0) {
+        if (r.goteoSoloCuerpo)
+            s->write(std::exchange(cabeza, QByteArray()));
+        auto *reloj = new QTimer(s); // goes with the socket when the client gives up
+        connect(reloj, &QTimer::timeout, s, [s, reloj, todo = cabeza + marco(r.cuerpo) + fin, i = 0]() mutable {
+            s->write(todo.mid(i++, 1));
+            if (i >= todo.size()) {
+                reloj->stop();
+                s->disconnectFromHost();
+            }
+        });
+        reloj->start(r.goteoMs);
         return;
-    static const QHash<int, QByteArray> razones{
-        {200, "OK"}, {404, "Not Found"}, {500, "Internal Server Error"}, {503, "Service Unavailable"}};
-    const QByteArray cabeceraLargo = r.sinLargo ? QByteArray() : "Content-Length: " + QByteArray::number(r.cuerpo.size()) + "\r\n";
-    s->write("HTTP/1.1 " + QByteArray::number(r.estado) + ' ' + razones.value(r.estado, "Status") + "\r\n"
-             + "Content-Type: " + r.tipo + "\r\n" + cabeceraLargo + "Connection: close\r\n\r\n" + r.cuerpo);
-    s->disconnectFromHost();
+    }
+    s->write(cabeza + marco(r.cuerpo));
+    if (!r.generar) {
+        s->write(fin);
+        s->disconnectFromHost();
+        return;
+    }
+    // More is made only once the connection has taken most of what it holds.
+    // One pump, shared by the first call and the signal: the generator runs once.
+    const auto bombear = std::make_shared<std::function<void()>>([s, generar = r.generar, marco, fin,
+                                                                   terminado = false]() mutable {
+        while (!terminado && s->state() == QAbstractSocket::ConnectedState && s->bytesToWrite() < (1 << 20)) {
+            const QByteArray t = generar();
+            s->write(marco(t));
+            if (t.isEmpty()) {
+                terminado = true;
+                s->write(fin);
+                s->disconnectFromHost();
+            }
+        }
+    });
+    connect(s, &QTcpSocket::bytesWritten, s, [bombear] { (*bombear)(); });
+    (*bombear)();
 }
 
 QByteArray WsdlPrueba(const QString &endpoint, const QString &servicio, const QString &puerto, bool acciones)

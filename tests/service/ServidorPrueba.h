@@ -16,12 +16,24 @@ public:
         QByteArray metodo, ruta, cuerpo;
         QHash<QByteArray, QByteArray> cabeceras; // names in lower case
     };
+    /// Pieces of a body made as the connection takes them, never held whole; an empty
+    /// piece ends it.
+    using Generador = std::function<QByteArray()>;
     struct Respuesta {
         int estado = 200;
         QByteArray cuerpo;
         QByteArray tipo = "text/xml; charset=utf-8";
         bool callar = false; // keep the connection open and never answer
         bool sinLargo = false; // no Content-Length: the body ends when the connection closes
+        bool cerrar = false; // close the connection once the request is in, without a word
+        bool troceada = false; // chunked transfer coding, with an extension and a trailer
+        bool sinUltimoTrozo = false; // chunked, closed before the last chunk
+        qint64 largo = -1; // the Content-Length sent when it is not the body's
+        QByteArray antes{}; // raw bytes sent before the status line (an interim reply)
+        QByteArrayList cabeceras{}; // more header lines
+        int goteoMs = 0; // the whole reply sent one byte every goteoMs
+        bool goteoSoloCuerpo = false; // the status line and headers at once, then the drip
+        Generador generar{}; // the body after `cuerpo`, made while it is sent
     };
     using Manejador = std::function<Respuesta(const Peticion &)>;
 
@@ -37,6 +49,7 @@ public:
 
 private:
     void atender(QTcpSocket *s);
+    static void enviar(QTcpSocket *s, const Respuesta &r);
 
     QTcpServer m_tcp;
     QHash<QByteArray, Manejador> m_rutas;

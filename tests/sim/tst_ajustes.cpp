@@ -23,6 +23,12 @@ private slots:
         QTest::newRow("estado HTTP que no es error") << QByteArray(R"({"http_error": 200})") << false;
         QTest::newRow("estado HTTP inexistente") << QByteArray(R"({"wsdl_error": 1000})") << false;
         QTest::newRow("retraso negativo") << QByteArray(R"({"retraso_ms": -1})") << false;
+        QTest::newRow("respuestas perdidas o lentas")
+            << QByteArray(R"({"cerrar_en": "Guardar_Comanda", "morir_en": "*", "gotear_en": "ListaMesas",)"
+                          R"( "goteo_ms": 1, "tarde_en": "ObtenerSurtido", "tarde_ms": 0})")
+            << true;
+        QTest::newRow("goteo sin pausa") << QByteArray(R"({"goteo_ms": 0})") << false;
+        QTest::newRow("tarde negativo") << QByteArray(R"({"tarde_ms": -5})") << false;
     }
 
     // A refused change leaves every setting as it was, also the valid keys beside it.

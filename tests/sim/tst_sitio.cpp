@@ -1,5 +1,8 @@
 // The sim behind its HTTP front, in-process: routing, the control interface and the
 // ways a SOAP reply can be told to misbehave.
+#include "LlamadasDePrueba.h"
+#include "service/CodificadorSoap.h"
+#include "service/RefValor.h"
 #include "sim/Sitio.h"
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -237,6 +240,45 @@ private slots:
         QCOMPARE(Soap(QStringLiteral("ListaMesas"), kCredenciales).retrasoMs, 1500);
         QCOMPARE(Soap(QStringLiteral("VersionWSPos")).retrasoMs, 0);
         QCOMPARE(Controlar("GET", "estado").retrasoMs, 0);
+    }
+
+    void entregaTrasElTrabajo_data()
+    {
+        QTest::addColumn<QByteArray>("ajustes");
+        QTest::addColumn<int>("corte"); // RespuestaHttp::Corte
+        QTest::addColumn<int>("goteoMs");
+        QTest::addColumn<int>("tardeMs");
+        const int ninguno = int(RespuestaHttp::Corte::Ninguno);
+        QTest::newRow("normal") << QByteArray("{}") << ninguno << 0 << 0;
+        QTest::newRow("cierra") << QByteArray(R"({"cerrar_en": "Guardar_Comanda"})")
+                                << int(RespuestaHttp::Corte::Cerrar) << 0 << 0;
+        QTest::newRow("muere, aunque también cierre") << QByteArray(R"({"cerrar_en": "*", "morir_en": "Guardar_Comanda"})")
+                                                       << int(RespuestaHttp::Corte::Morir) << 0 << 0;
+        QTest::newRow("gotea") << QByteArray(R"({"gotear_en": "*", "goteo_ms": 40})") << ninguno << 40 << 0;
+        QTest::newRow("tarde") << QByteArray(R"({"tarde_en": "ListaMesas, Guardar_Comanda", "tarde_ms": 700})")
+                               << ninguno << 0 << 700;
+        QTest::newRow("en otra") << QByteArray(R"({"cerrar_en": "ListaMesas", "gotear_en": "ListaMesas"})") << ninguno
+                                 << 0 << 0;
+    }
+
+    // However the answer is to leave, the operation has done its work first: the comanda is stored.
+    void entregaTrasElTrabajo()
+    {
+        QFETCH(QByteArray, ajustes);
+        QFETCH(int, corte);
+        QFETCH(int, goteoMs);
+        QFETCH(int, tardeMs);
+        QCOMPARE(m_sitio->ajustes().aplicar(QJsonDocument::fromJson(ajustes).object()), QString());
+        std::optional<TPedido> pedido = llamadas::Comanda();
+        QString usuario = llamadas::kUser, clave = llamadas::kPass;
+        const RespuestaHttp r = Pedir("POST", QStringLiteral("/WSTrazen.dll/soap/Itrazen"),
+                                      EscribirPeticionSoap(QStringLiteral("Guardar_Comanda"),
+                                                           {{QStringLiteral("User"), Entrada(usuario)},
+                                                            {QStringLiteral("Pass"), Entrada(clave)},
+                                                            {QStringLiteral("Pedido"), Valor::de(pedido)}}));
+        QVERIFY2(r.cuerpo.contains(">2</return>"), r.cuerpo.constData());
+        QCOMPARE(std::tuple(int(r.corte), r.goteoMs, r.tardeMs), std::tuple(corte, goteoMs, tardeMs));
+        QCOMPARE(Json(Controlar("GET", "comandas")).toArray().size(), 7);
     }
 
     void ajustesPorControl()

@@ -85,6 +85,11 @@ bool SimProceso::detener()
     return m_proceso.waitForFinished(kArranqueMs);
 }
 
+bool SimProceso::esperarFin(int ms)
+{
+    return m_proceso.state() == QProcess::NotRunning || m_proceso.waitForFinished(ms);
+}
+
 bool SimProceso::reanudar()
 {
     detener();

@@ -63,6 +63,8 @@ public:
 
     /// Kills the process, as a server that goes away; the port stays this sim's.
     bool detener();
+    /// Waits up to `ms` for the process to end by itself (morir_en); true once it has.
+    bool esperarFin(int ms);
     /// Starts it again on the same port and database; settings go back to the start
     /// arguments, stored comandas stay.
     bool reanudar();

@@ -68,7 +68,7 @@ private slots:
         QVERIFY(!c.Captura.visible());
     }
 
-    // Every answer but 2 shows its message and keeps everything for another try.
+    // Every refusal shows its message and keeps everything for another try.
     void respuestas_data() { CasosRespuestaComanda(false); }
     void respuestas()
     {

@@ -1,13 +1,6 @@
-#include "FormaPrueba.h"
-#include "NotificacionesFalsas.h"
-#include "SimProceso.h"
-#include "app/ClienteSoap.h"
-#include "app/Navegacion.h"
-#include "app/TTabbedForm.h"
+#include "ComandaEnSim.h"
 #include "catalogue/Catalogo.h"
-#include "order/Modificadores.h"
 #include "order/Pedido.h"
-#include "tables/Comanda.h"
 #include "tables/ListaComandasCtl.h"
 #include "tables/Mesas.h"
 #include "util/Archivos.h"
@@ -16,45 +9,9 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <QtTest>
 #include <cmath>
 
 namespace {
-/// The client as it runs: the real SOAP client against wstrazen-sim, its own documents folder.
-class FormaSim {
-public:
-    explicit FormaSim(const QString &wsdl)
-        : p(FormaPrueba::iniCon(wsdl), std::make_shared<ClienteSoap>()), forma(&p.f)
-    {
-    }
-    TTabbedForm &f() { return *forma; }
-    Controles &c() { return forma->controles; }
-
-    bool esperar() { return p.esperarTarea(30000); }
-    /// Taps the tile of that caption (the first line of it) and waits for what it starts.
-    bool tocar(TileList &lista, const QString &caption)
-    {
-        for (int i = 0; i < lista.count(); ++i)
-            if (lista.tile(i).caption.section(u'\r', 0, 0).compare(caption, Qt::CaseInsensitive) == 0) {
-                lista.tocar(i);
-                return esperar();
-            }
-        return false;
-    }
-    QStringList mensajes() { return p.mensajes(); }
-    QString insignia(const QString &mesa)
-    {
-        for (int i = 0; i < c().ListaMesa.count(); ++i)
-            if (c().ListaMesa.tile(i).caption == mesa)
-                return c().ListaMesa.tile(i).badge;
-        return QStringLiteral("?");
-    }
-
-private:
-    FormaPrueba p;
-    TTabbedForm *forma;
-};
-
 bool Igual(double a, double b) { return std::abs(a - b) <= 1e-9 * std::max({1.0, std::abs(a), std::abs(b)}); }
 
 /// The fields of a record whose value differs from the JSON the server stored, by path.
@@ -115,52 +72,6 @@ class TstComandaSim : public QObject {
     Q_OBJECT
     std::unique_ptr<SimProceso> m_sim;
 
-    /// Signs "mesero" in and composes on "Terraza 1": two orders of tacos with a modifier
-    /// and a free note, and a soft drink found by a search.
-    void componer(FormaSim &p)
-    {
-        auto &c = p.c();
-        c.iUser.setText(QStringLiteral("mesero"));
-        c.iPass.setText(QStringLiteral("1234"));
-        p.f().navegacion().OKBtnClick();
-        QVERIFY(p.esperar());
-        QVERIFY2(p.f().estado.IsLogged, qPrintable(p.mensajes().join(u'|')));
-        c.Tile.tocar(1); // "Nueva Comanda"
-        QVERIFY(p.esperar());
-        QVERIFY(p.tocar(c.ListaMesa, QStringLiteral("Terraza 1")));
-        QVERIFY(p.tocar(c.ListaCat, QStringLiteral("Antojitos")));
-        QVERIFY(p.tocar(c.ListaSubCat, QStringLiteral("Tacos")));
-        QVERIFY(p.tocar(c.ListaPro, QStringLiteral("Tacos al Pastor")));
-        c.Cantidad.editar(QStringLiteral("2"));
-        c.AddPed.pulsar(); // it has modifiers: the modifier screen opens
-        QVERIFY(c.ListaMod.visible());
-        QVERIFY(p.tocar(c.ListaMod, QStringLiteral("Con piña")));
-        c.ListaMod.tocar(Modificadores::TileOtro);
-        c.ModPer.editar(QStringLiteral("Bien dorados"));
-        c.ModPerBtn.pulsar();
-        c.ListaMod.tocar(Modificadores::TileTerminar);
-        QCOMPARE(p.f().estado.PedidoActual.Count, 1);
-
-        c.TextoP.editar(QStringLiteral("Refresco de Cola"));
-        c.BuscarProBtn.pulsar();
-        QVERIFY(p.esperar());
-        QVERIFY(p.tocar(c.ListaPro, QStringLiteral("Refresco de Cola")));
-        c.AddPed.pulsar(); // its modifiers are offered; none is chosen
-        QVERIFY(c.ListaMod.visible());
-        c.ListaMod.tocar(Modificadores::TileTerminar);
-        QCOMPARE(p.f().estado.PedidoActual.Count, 2);
-        QCOMPARE(p.mensajes(), QStringList());
-        c.ComandaBtn.pulsar();
-        QCOMPARE(p.f().activeTab(), QStringLiteral("TabComanda"));
-    }
-
-    bool surtir(FormaSim &p)
-    {
-        p.c().EnviarPedidoBtn.pulsar();
-        p.f().dialogos.responder(QStringLiteral("Yes"));
-        return p.esperar();
-    }
-
 private slots:
     void init()
     {
@@ -173,7 +84,7 @@ private slots:
     {
         FormaSim p(m_sim->wsdl());
         auto &c = p.c();
-        componer(p);
+        Componer(p);
         if (QTest::currentTestFailed())
             return;
         c.BackBtn.pulsar(); // the map is built afresh below; look at the table's count first
@@ -190,7 +101,7 @@ private slots:
         esperado.ReferenciaPago = QStringLiteral("Familia Ruiz");
         esperado.NuEstado = 4;
         const int previas = m_sim->comandas().size();
-        QVERIFY(surtir(p));
+        QVERIFY(p.surtir());
         QCOMPARE(p.mensajes(), QStringList());
         QCOMPARE(p.f().activeTab(), QStringLiteral("TabEmpresa"));
 
@@ -257,7 +168,7 @@ private slots:
         QFETCH(bool, detener);
         QFETCH(QString, mensaje);
         FormaSim p(m_sim->wsdl());
-        componer(p);
+        Componer(p);
         if (QTest::currentTestFailed())
             return;
         p.c().Nombre.editar(QStringLiteral("Beto"));
@@ -266,7 +177,7 @@ private slots:
             QVERIFY(m_sim->detener());
         else
             QVERIFY(m_sim->ajustar({{"corte_abierto", false}}));
-        QVERIFY(surtir(p));
+        QVERIFY(p.surtir());
         const QStringList mensajes = p.mensajes();
         QCOMPARE(mensajes.size(), 1);
         QVERIFY2(detener ? mensajes[0].startsWith(mensaje) && mensajes[0].size() > mensaje.size()
@@ -283,7 +194,7 @@ private slots:
         else
             QVERIFY(m_sim->ajustar({{"corte_abierto", true}}));
         QCOMPARE(m_sim->comandas().size(), previas);
-        QVERIFY(surtir(p));
+        QVERIFY(p.surtir());
         QVERIFY(p.mensajes().isEmpty());
         QCOMPARE(m_sim->comandas().size(), previas + 1);
         QCOMPARE(p.f().estado.PedidoActual.Count, 0);
