@@ -53,11 +53,17 @@ void Control::setEnabled(bool v)
 void Control::setText(const QString &t)
 {
     if (m_numero) {
-        // A spin box shows what was put in it, as long as it reads as a number in range.
-        const double v = std::clamp(LeerReal(t), m_min, m_max);
-        const bool cambia = m_value != v || m_text != t;
+        const double leido = LeerReal(t);
+        double v = std::clamp(leido, m_min, m_max);
+        // A whole-number spin box holds the nearest whole value and shows it plainly, since
+        // its text is read back as a whole number ("12.5" or "12.0" would read as 0).
+        if (m_decimales == 0)
+            v = std::round(v);
+        // A decimal one shows what was put in it, as long as it reads as a number in range.
+        const QString texto = m_decimales > 0 && leido == v ? t : textoNumero(v, m_decimales);
+        const bool cambia = m_value != v || m_text != texto;
         m_value = v;
-        m_text = LeerReal(t) == v ? t : textoNumero(v, m_decimales);
+        m_text = texto;
         if (cambia)
             emit changed();
         return;

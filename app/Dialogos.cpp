@@ -1,4 +1,5 @@
 #include "app/Dialogos.h"
+#include <algorithm>
 
 QString Dialogos::nombre(Boton b)
 {
@@ -28,10 +29,9 @@ void Dialogos::Confirmar(const QString &pregunta, Accion siSi)
 
 void Dialogos::MensajeSimple(const QString &s) { encolar({QStringLiteral("simple"), s, {OK}, OK, {}}); }
 
-int Dialogos::MostrarMensajeDlg(const QString &s, const QString &tipo, const QList<Boton> &botones)
+bool Dialogos::enCola(const QString &inicio) const
 {
-    encolar({tipo, s, botones, botones.contains(No) ? No : OK, {}});
-    return m_ultimo;
+    return std::any_of(m_cola.cbegin(), m_cola.cend(), [&](const Dialogo &d) { return d.texto.startsWith(inicio); });
 }
 
 QString Dialogos::texto() const { return m_cola.isEmpty() ? QString() : m_cola.first().texto; }
@@ -55,7 +55,6 @@ void Dialogos::responder(const QString &boton)
         return;
     Dialogo d = m_cola.takeFirst();
     const bool si = boton == nombre(Si) && d.botones.contains(Si);
-    m_ultimo = si ? Si : boton == nombre(OK) ? OK : No;
     emit changed();
     if (si && d.siSi)
         d.siSi();

@@ -16,7 +16,7 @@ class Dialogos : public QObject {
     Q_PROPERTY(QString botonPorDefecto READ botonPorDefecto NOTIFY changed)
 
 public:
-    /// Buttons, with the values MostrarMensajeDlg answers.
+    /// Buttons of a dialog.
     enum Boton { Ninguno = 0, OK = 1, Si = 6, No = 7 };
     Q_ENUM(Boton)
 
@@ -28,9 +28,6 @@ public:
     void Confirmar(const QString &pregunta, Accion siSi);
     /// A plain message box (used for internal failures while building screens).
     void MensajeSimple(const QString &s);
-    /// As MostrarMensaje with a type and buttons; answers the button recorded by the last
-    /// dialog that closed (0 when none has).
-    int MostrarMensajeDlg(const QString &s, const QString &tipo, const QList<Boton> &botones);
 
     [[nodiscard]] bool abierto() const { return !m_cola.isEmpty(); }
     [[nodiscard]] QString texto() const;
@@ -38,6 +35,8 @@ public:
     [[nodiscard]] QStringList botones() const;
     [[nodiscard]] QString botonPorDefecto() const;
     [[nodiscard]] int pendientes() const { return int(m_cola.size()); }
+    /// A dialog waiting whose text starts so.
+    [[nodiscard]] bool enCola(const QString &inicio) const;
     /// Every text shown so far, oldest first (what a waiter has read).
     [[nodiscard]] const QStringList &historial() const { return m_historial; }
 
@@ -62,5 +61,4 @@ private:
 
     QList<Dialogo> m_cola;
     QStringList m_historial;
-    int m_ultimo = Ninguno;
 };

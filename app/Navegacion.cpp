@@ -18,9 +18,17 @@ Navegacion::Navegacion(TTabbedForm &form)
     connect(&c.OKBtn, &Control::pulsado, this, &Navegacion::OKBtnClick);
     connect(&c.SignInRectBTN, &Control::pulsado, this, &Navegacion::OKBtnClick);
     connect(&c.RefreshBtn, &Control::pulsado, this, &Navegacion::RefreshBtnClick);
-    connect(&c.MainMenuBtn, &Control::pulsado, this, &Navegacion::MenuTileClick);
-    connect(&c.ConfigurarBtn, &Control::pulsado, this, &Navegacion::ConfigurarBtnClick);
-    connect(&c.CerrarSessionBtn, &Control::pulsado, this, &Navegacion::CerrarSessionBtnClick);
+    // The drawer's items take no tap while a task runs: its last step would move the screen
+    // under them (a signed-out waiter left on the table map, for one).
+    const auto libre = [this](void (Navegacion::*accion)()) {
+        return [this, accion] {
+            if (!f.tareas.ocupado())
+                (this->*accion)();
+        };
+    };
+    connect(&c.MainMenuBtn, &Control::pulsado, this, libre(&Navegacion::EmpresaBtnClick));
+    connect(&c.ConfigurarBtn, &Control::pulsado, this, libre(&Navegacion::ConfigurarBtnClick));
+    connect(&c.CerrarSessionBtn, &Control::pulsado, this, libre(&Navegacion::CerrarSessionBtnClick));
     connect(&c.CerrarAppBtn, &Control::pulsado, &f, &TTabbedForm::CerrarBtnClick);
 }
 
@@ -50,6 +58,8 @@ void Navegacion::crearMenu()
     }
     c.Tile.endUpdate();
     c.Tile.setDibujo([this](const TileList &, int i, AspectoTile &a) { TileCustomizeTile(f, i, a); });
+    // A main-menu tile that cannot be drawn says so; drawing goes on with the next one.
+    c.Tile.setAlFallar([this](const QString &error) { f.dialogos.MensajeSimple(QStringLiteral("Error Tile1 ") + error); });
 }
 
 void Navegacion::Validar()
@@ -59,13 +69,27 @@ void Navegacion::Validar()
     c.CerrarSessionBtn.setEnabled(e.IsLogged);
     c.ConfigurarBtn.setEnabled(true);
     c.OKBtn.setVisible(tab == u"TabItem1" || tab == u"TabURL");
-    c.BackBtn.setVisible(tab == u"TabListaCat" || tab == u"TabMesas" || tab == u"TabLista" || tab == u"TabComanda");
+    // The summary, the ready dishes and the display settings show back (and the ready dishes
+    // refresh) from their own tile: a later refresh of the header keeps them, or the only
+    // way out of the settings would be the drawer, which neither applies nor stores them.
+    const bool conRegreso = tab == u"TabSettings" || tab == u"TabSurtido" || tab == u"TabResumen";
+    c.BackBtn.setVisible(tab == u"TabListaCat" || tab == u"TabMesas" || tab == u"TabLista" || tab == u"TabComanda"
+                         || conRegreso);
     c.Captura.setVisible(tab == u"TabListaCat" && c.ListaPro.visible());
     c.ComandaBtn.setVisible(e.PedidoActual.Count > 0);
-    c.Btn1.setEnabled(c.ListaCat.count() > 0);
-    c.Btn2.setEnabled(c.ListaSubCat.count() > 0);
-    c.Btn3.setEnabled(true);
-    c.RefreshBtn.setVisible(tab == u"TabMesas");
+    // While the modifiers show, only TERMINAR and back leave them: a segment would drop
+    // the dish being composed.
+    const bool modificadores = tab == u"TabListaCat" && c.ListaMod.visible();
+    c.Btn1.setEnabled(c.ListaCat.count() > 0 && !modificadores);
+    c.Btn2.setEnabled(c.ListaSubCat.count() > 0 && !modificadores);
+    c.Btn3.setEnabled(!modificadores);
+    if (tab == u"TabListaCat" && !modificadores) {
+        // The pressed segment follows the list that shows, also after back.
+        c.Btn1.setChecked(c.ListaCat.visible());
+        c.Btn2.setChecked(c.ListaSubCat.visible());
+        c.Btn3.setChecked(c.ListaPro.visible());
+    }
+    c.RefreshBtn.setVisible(tab == u"TabMesas" || tab == u"TabSurtido");
     if (tab == u"TabMesas")
         c.ToolBarLabel.setText(c.ListaMesa.tag() == 1 ? QStringLiteral("Nueva Comanda") : QStringLiteral("Mesas"));
     else if (tab == u"TabListaCat" || tab == u"TabComanda")

@@ -103,7 +103,7 @@ void TTabbedForm::FormCreate()
     controles.MultiView1.setVisible(false);
 
     ajustes().CargarConfiguracion();
-    const QString url = controles.URLWSDL.text();
+    const QString url = controles.URLWSDL.text().trimmed();
     if (!url.isEmpty() && url != Marcador) {
         if (controles.SwitchUser.checked()) {
             controles.iUser.setText(ajustes().leer(QStringLiteral("User"), {}));
@@ -155,6 +155,14 @@ bool TTabbedForm::FormCloseQuery()
 {
     if (estado.Salida)
         return true;
+    // A close asked for while a task runs (the system shutting down, the desktop closing the
+    // window) ends the program at once: the running call is cut, nothing waits for it.
+    if (tareas.ocupado()) {
+        estado.Salida = true;
+        if (m_plataforma.servicio)
+            SoapClient1().cancelarLlamadas();
+        return true;
+    }
     if (m_activeTab != u"TabItem1" && controles.BackBtn.visible())
         navegacion().BackBtn2Click();
     return false;

@@ -76,8 +76,14 @@ AspectoTile TileList::aspecto(int i) const
     if (m_dibujo) {
         try {
             m_dibujo(*this, i, a);
+        } catch (const std::exception &e) {
+            // A failure while drawing leaves the tile with the look it had so far. The screen
+            // is reading the model now: the word comes once this read is over.
+            if (m_alFallar)
+                QMetaObject::invokeMethod(
+                    const_cast<TileList *>(this), [f = m_alFallar, t = QString::fromUtf8(e.what())] { f(t); },
+                    Qt::QueuedConnection);
         } catch (...) {
-            // A failure while drawing leaves the tile with the look it had so far.
         }
     }
     return a;

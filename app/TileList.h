@@ -88,6 +88,9 @@ public:
     void setShowPictures(bool v);
     void setBackground(const QString &b);
     void setDibujo(Dibujo d) { m_dibujo = std::move(d); }
+    /// Told, once per tile and drawing, the text of a drawing callback's failure; without it
+    /// a failure leaves the tile with the look it had so far, silently.
+    void setAlFallar(std::function<void(const QString &)> f) { m_alFallar = std::move(f); }
 
     /// Batch updates: changes inside show up once, at the end.
     void beginUpdate();
@@ -118,8 +121,12 @@ public:
     /// The user asked for the detail of tile i.
     Q_INVOKABLE void detalle(int i);
 
+    /// Asks the screen to give the list the input focus.
+    Q_INVOKABLE void enfocar() { emit focoPedido(); }
+
 signals:
     void changed();
+    void focoPedido();
     void tocado(int indice);
     void detallePedido(int indice);
 
@@ -143,5 +150,6 @@ private:
     bool m_pendiente = false;
     QList<Tile> m_tiles;
     Dibujo m_dibujo;
+    std::function<void(const QString &)> m_alFallar;
     TilePagina *m_pagina;
 };

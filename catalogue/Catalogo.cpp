@@ -85,6 +85,9 @@ void Catalogo::NextBtnClick()
 
 void Catalogo::navegar(Vista v, Control &segmento)
 {
+    // The modifier screen is left by TERMINAR or back only: a segment would drop the dish.
+    if (c.ListaMod.visible())
+        return;
     // The lists keep their tiles: the bar only switches between them, fetching nothing.
     marcarSegmento(segmento);
     c.ListaCat.setVisible(v == Vista::Categorias);

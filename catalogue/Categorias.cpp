@@ -3,6 +3,7 @@
 #include "catalogue/Catalogo.h"
 #include "catalogue/FiltroProductos.h"
 #include "catalogue/FotosCatalogo.h"
+#include "util/Archivos.h"
 
 namespace {
 /// What the categories task carries between its thread and the screen.
@@ -120,8 +121,9 @@ void Catalogo::CargarSubCategorias(int ID)
                 t.tag = sub.NuSubCategoria;
                 t.caption = sub.Descripcion;
                 const int i = c.ListaSubCat.add(t);
-                if (fotos && !sub.Foto.isEmpty())
-                    FotosCatalogo::GuardarYMostrar(c.ListaSubCat, i, sub.Foto, FotosCatalogo::SubCategoria());
+                if (fotos && !sub.Foto.isEmpty()
+                    && !FotosCatalogo::GuardarYMostrar(c.ListaSubCat, i, sub.Foto, FotosCatalogo::SubCategoria()))
+                    throw ErrorArchivo("la imagen de la subcategoría no se pudo guardar");
             });
         });
     } catch (const std::exception &) {

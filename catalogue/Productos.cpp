@@ -120,6 +120,7 @@ void Catalogo::mostrarProductos(bool guardar)
     // A single product is ready to add without a tap.
     if (c.ListaPro.count() == 1)
         c.ListaPro.setSelectedIndex(0);
+    c.ListaPro.enfocar();
 }
 
 void Catalogo::ListaProTileClick(int indice)
@@ -136,9 +137,14 @@ void Catalogo::BuscarProBtnClick()
     // Taking the focus away closes the on-screen keyboard.
     c.TextoP.setEnabled(false);
     c.TextoP.setEnabled(true);
-    const Busqueda b = LeerBusqueda(c.TextoP.text());
-    if (!b.cargar)
+    // The modifier screen keeps the dish being composed: a search would drop it.
+    if (c.ListaMod.visible())
         return;
+    const Busqueda b = LeerBusqueda(c.TextoP.text());
+    if (!b.cargar) {
+        c.ListaPro.enfocar();
+        return;
+    }
     if (b.tipo == int(TipoFiltro::Codigo))
         c.Cantidad.setText(b.cantidad);
     CargarProductos(b.tipo, b.filtro);

@@ -87,7 +87,16 @@ void Surtido::iniciarPoll()
             }
         },
         [this, t] {
-            f.QuitarActividad(t->SMsg);
+            f.QuitarActividad({});
+            if (t->SMsg.isEmpty())
+                return;
+            // The count the notification repeats is no longer known: it stops. With the
+            // server down and the automatic check on, one word of it is enough, not one
+            // more every minute.
+            if (!t->demo)
+                QuitarNotificacion(NombreAviso, f.NotificationCenter1());
+            if (!f.dialogos.enCola(t->SMsg.section(u'\r', 0, 0)))
+                f.MostrarMensaje(t->SMsg);
         });
 }
 

@@ -3,6 +3,6 @@
 #include "service/TPedido.h"
 
 /// The amounts of one order line from its Precio, Cantidad and rates: SubTotal, IVA,
-/// IEPS (only when prices exclude IVA, stacked by OP_IEPS_SOBRE_IVA) and Total.
+/// IEPS (stacked with IVA by OP_IEPS_SOBRE_IVA, whether prices include IVA or not) and Total.
 /// Nothing is rounded; only the display rounds.
 [[nodiscard]] TDetalle CalcularDetalle(TDetalle d, const ReglasEmpresa &r);

@@ -87,6 +87,9 @@ void Modificadores::MostrarModificador(int id)
         for (int k = PrimerModificador; k <= UltimoModificador; ++k)
             c.ListaMod.cambiar(k, [](Tile &t) { t.tag = 0; });
     });
+    // The search, the quantity and the add button belong to the products: they go while the
+    // modifiers show, and the bar's segments are held.
+    f.navegacion().Validar();
 }
 
 void Modificadores::ListaModTileClick(int indice)

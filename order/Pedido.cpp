@@ -24,6 +24,9 @@ void Pedido::AddPedClick(bool revisarModificadores)
 {
     if (f.comanda().Bloqueada())
         return;
+    // The add button belongs to the products: on the modifier screen only TERMINAR adds.
+    if (revisarModificadores && c.ListaMod.visible())
+        return;
     const int sel = c.ListaPro.selectedIndex();
     if (sel < 0)
         return;

@@ -17,6 +17,6 @@ struct PrecioLinea {
 /// The unit price of a product for an order line. Currency 2 is converted with the
 /// sale exchange rate; IVA is taken out of prices that include it; a product with IEPS
 /// (or an unreadable IEPS rate) gets its price from one of three formulas by
-/// OP_IEPS_SOBRE_IVA, each starting again from the unconverted list price and rounded
-/// to six decimals.
+/// OP_IEPS_SOBRE_IVA, each taking both taxes out of the converted list price and
+/// rounded to six decimals (an unreadable result is 0).
 [[nodiscard]] PrecioLinea ReglaPrecio(const TProducto &p, const ReglasEmpresa &r);

@@ -34,7 +34,12 @@ ApplicationWindow {
     Connections {
         target: ventana.form
         function onSalir() { ventana.close() }
+        // Keys go to the back key's handler until the new screen gives a field the focus.
+        function onActiveTabChanged() { contenido.forceActiveFocus() }
     }
+
+    // While a task runs the screen takes no input, the drawer included.
+    readonly property bool ocupado: !ventana.ctl("ContentLayout").enabled || ventana.form.activity.shown
 
     Item {
         id: contenido
@@ -70,6 +75,7 @@ ApplicationWindow {
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.bottom: parent.bottom
+            clip: true // a scrolled screen never draws over the header
             currentIndex: Math.max(0, ventana.pestanas.indexOf(ventana.form.activeTab))
 
             Repeater {
@@ -78,6 +84,8 @@ ApplicationWindow {
                     required property string modelData
                     objectName: modelData
                     active: true
+                    // A hidden screen takes no keys: its fields lose the focus with it.
+                    enabled: ventana.form.activeTab === modelData
                     source: "screens/" + modelData + ".qml"
                     onLoaded: item.form = ventana.form
                     // A screen that is not there yet shows its name.
@@ -109,6 +117,7 @@ ApplicationWindow {
         id: cajon
         form: ventana.form
         height: ventana.height
+        bloqueado: ventana.ocupado
     }
 
     Espera {

@@ -64,8 +64,17 @@ double DiasDeFechaHora(const QDateTime &fechaHora)
 
 QString TextoFechaHora(const QDateTime &fechaHora)
 {
-    QString s = fechaHora.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz"));
-    const int offset = fechaHora.offsetFromUtc();
+    int offset = fechaHora.offsetFromUtc();
+    QDateTime instante = fechaHora;
+    if (offset % 60 != 0) {
+        // A local mean time (Mexico City until 1922: -06:36:36) has no whole-minute form.
+        // Cutting the seconds would name another instant; write the same instant at the
+        // whole minute just ahead, so the reading moves forward by less than a minute and
+        // a midnight keeps its date.
+        offset = (offset / 60 + (offset > 0 ? 1 : 0)) * 60;
+        instante = fechaHora.toOffsetFromUtc(offset);
+    }
+    QString s = instante.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz"));
     if (offset == 0)
         return s + u'Z';
     const int minutos = std::abs(offset) / 60;

@@ -18,7 +18,8 @@
 [[nodiscard]] double DiasDeFechaHora(const QDateTime &fechaHora);
 
 /// "2022-04-15T13:05:09.042-06:00": the wall-clock time with milliseconds and the
-/// offset in force, "Z" when the offset is zero.
+/// offset in force, "Z" when the offset is zero. An offset with seconds is rounded up
+/// to a whole minute, and the wall-clock time is that of the same instant at it.
 [[nodiscard]] QString TextoFechaHora(const QDateTime &fechaHora);
 /// A day count written as a local date-time, or as one of `zona`.
 [[nodiscard]] QString TextoFechaHora(double dias);

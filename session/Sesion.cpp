@@ -58,7 +58,9 @@ void Sesion::LoginBtnClick()
     c.iPass.setEnabled(false);
     c.iUser.setEnabled(true);
     c.iPass.setEnabled(true);
-    if (c.URLWSDL.text() == Marcador)
+    // No address at all is the demo restaurant too, as it is at start-up.
+    const QString url = c.URLWSDL.text().trimmed();
+    if (url.isEmpty() || url == Marcador)
         IniciarDemo();
     else
         IniciarServidor();
@@ -137,6 +139,8 @@ void Sesion::IniciarServidor()
     e.CategoriasCargadas = false;
     e.ModoDemo = false;
     e.IsLogged = false;
+    // The demo hides the subcategory segment; a server's categories have them.
+    c.Btn2.setVisible(true);
     e.NuAlmacen = 0;
     e.Almacen.clear();
     f.SoapClient1().enlazar(c.URLWSDL.text(), QStringLiteral("Itrazenservice"), QStringLiteral("ItrazenPort"));

@@ -63,8 +63,9 @@ QString LeerConfig(const QString &ruta, const QString &seccion, const QString &c
     const qsizetype i = buscar(lineas, seccion, clave, fin, haySeccion);
     if (i < 0)
         return porDefecto;
+    // A text is read back as stored: blanks belong to it (a password may have them).
     const QString &l = lineas[i];
-    return l.mid(l.indexOf(u'=') + 1).trimmed();
+    return l.mid(l.indexOf(u'=') + 1);
 }
 
 namespace {

@@ -120,9 +120,12 @@ QString FormatoNumero(double v)
 {
     if (!std::isfinite(v))
         return FormatoPatron(v, QString());
-    if (std::fabs(v) >= 1e14) {
+    // Rounded to 14 digits before choosing the form: 99999999999999.7 becomes 1E14,
+    // not a fixed text with 15 digits.
+    const double catorce = QString::number(v, 'g', 14).toDouble();
+    if (std::fabs(catorce) >= 1e14) {
         // General form with 14 significant digits: 1.5E14
-        QString g = QString::number(v, 'g', 14);
+        QString g = QString::number(catorce, 'g', 14);
         const qsizetype e = g.indexOf(u'e');
         QString mantisa = g.left(e), exponente = g.mid(e + 1);
         const bool expNeg = exponente.startsWith(u'-');
@@ -131,12 +134,14 @@ QString FormatoNumero(double v)
         mantisa.replace(u'.', regional().decimal);
         return mantisa + QStringLiteral("E") + (expNeg ? QStringLiteral("-") : QString()) + exponente;
     }
-    const double catorce = QString::number(v, 'g', 14).toDouble();
     return FormatoPatron(catorce, QStringLiteral("###,##0.00"));
 }
 
 double R6(double v)
 {
+    // "#####0.000000" writes NaN and the infinities as words, which LeerReal reads as 0.
+    if (!std::isfinite(v))
+        return 0.0;
     // The same rounding as "#####0.000000" read back, but always with "." so a
     // locale with a decimal comma cannot turn a price into 0.
     return QString::number(v, 'f', 6).toDouble();

@@ -10,7 +10,7 @@
 [[nodiscard]] double LeerReal(const QString &s);
 
 /// Two decimals with thousands grouping and the regional separators ("4,567.50");
-/// 14 significant digits at most, so 1e14 and beyond come out in scientific form.
+/// 14 significant digits at most, so what rounds to 1e14 or beyond comes out in scientific form.
 [[nodiscard]] QString FormatoNumero(double v);
 
 /// Formats with one of the fixed patterns of the screens: "$ ###,##0.00",
@@ -20,5 +20,5 @@
 [[nodiscard]] QString FormatoPatron(double v, const QString &patron);
 
 /// Rounds to six decimals the way the price rule does: through "#####0.000000"
-/// and back through LeerReal.
+/// and back through LeerReal, so NaN and the infinities come out as 0.
 [[nodiscard]] double R6(double v);

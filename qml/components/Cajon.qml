@@ -9,7 +9,10 @@ import QtQuick.Layouts
 Drawer {
     id: cajon
     property QtObject form
+    property bool bloqueado: false // a task runs: neither the swipe nor the items
     objectName: "MultiView1"
+    interactive: !bloqueado
+    onBloqueadoChanged: if (bloqueado) close()
     width: 250
     edge: Qt.LeftEdge
     dragMargin: 24
@@ -34,7 +37,7 @@ Drawer {
         Layout.fillWidth: true
         implicitHeight: 56
         text: control ? control.text : ""
-        enabled: control ? control.enabled : true
+        enabled: (control ? control.enabled : true) && !cajon.bloqueado
         font.pixelSize: 16
         onClicked: control.pulsar()
     }

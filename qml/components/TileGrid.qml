@@ -42,7 +42,9 @@ Item {
             id: rejilla
             x: grid.espacio
             y: grid.espacio
-            width: grid.width - 2 * grid.espacio
+            // As wide as its cells: a last page with fewer tiles keeps them on the columns of a
+            // full page instead of spreading them out.
+            width: Math.min(grid.width - 2 * grid.espacio, implicitWidth)
             columns: grid.columnas
             columnSpacing: grid.espacio
             rowSpacing: grid.espacio
@@ -185,6 +187,13 @@ Item {
             }
         }
     }
+
+    // The model asks for the focus (after a search, the products take it).
+    Connections {
+        target: grid.list
+        function onFocoPedido() { grid.forceActiveFocus() }
+    }
+    activeFocusOnTab: true
 
     // A sideways swipe turns the page of paged lists.
     DragHandler {

@@ -17,6 +17,7 @@ Button {
     rightPadding: 14
     font.pixelSize: Theme.texto14
     font.bold: true
+    font.capitalization: Font.MixedCase // the texts are shown as written, not in capitals
     onClicked: if (control) control.pulsar()
 
     contentItem: Text {

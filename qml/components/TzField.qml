@@ -16,6 +16,8 @@ TextField {
     color: Theme.texto
     placeholderTextColor: Theme.textoSuave
     selectByMouse: true
+    // A locked field (the DNS after a sign-in) reads as such, not as one to type in.
+    opacity: enabled ? 1 : 0.45
     onControlChanged: if (control) text = control.text
     onTextEdited: if (control) control.editar(text)
     Keys.onReturnPressed: campo.enter()

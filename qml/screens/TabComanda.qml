@@ -58,6 +58,7 @@ Item {
                     Layout.fillWidth: true
                     control: pantalla.ctl("Nombre")
                     EnterKey.type: Qt.EnterKeySend
+                    onEnter: pantalla.form.modificadores.ModPerKeyDown(Qt.Key_Return)
                     inputMethodHints: Qt.ImhNoPredictiveText
                 }
                 Etiqueta { objectName: "Label10"; text: "Personas:" }

@@ -43,17 +43,17 @@ Flickable {
         Banda {
             objectName: "LabelGuardarLista"
             etiqueta: pantalla.ctl("LabelGuardarLista") ? pantalla.ctl("LabelGuardarLista").text : ""
-            TzButton { control: pantalla.ctl("Guardar"); implicitWidth: 110 }
+            TzButton { control: pantalla.ctl("Guardar"); implicitWidth: 124 }
         }
         Banda {
             etiqueta: "Eliminar todos los productos"
-            TzButton { control: pantalla.ctl("Button2"); implicitWidth: 110; color: Theme.peligro }
+            TzButton { control: pantalla.ctl("Button2"); implicitWidth: 124; color: Theme.peligro }
         }
 
         Titulo { etiqueta: "OPCIONES" }
         Banda {
             etiqueta: "Cancelar Notificacion Surtidos"
-            TzButton { control: pantalla.ctl("CancelarNotificacionBtn"); implicitWidth: 110 }
+            TzButton { control: pantalla.ctl("CancelarNotificacionBtn"); implicitWidth: 124 }
         }
         Item { Layout.preferredHeight: 16 }
     }

@@ -83,6 +83,60 @@ private slots:
             QVERIFY2(leer(p, QString::fromLatin1(k)) != u"<falta>", k);
     }
 
+    /// A stored display value that is not a whole number comes in as the nearest value its
+    /// spin box holds: the lists get that font or column count, and the file gets it back.
+    void valoresNoEnterosDelArchivo_data()
+    {
+        QTest::addColumn<QString>("clave");
+        QTest::addColumn<QString>("guardado");
+        QTest::addColumn<int>("valor");
+        QTest::newRow("fuente de cuadros a la mitad sube") << "Fuente1" << "12.5" << 13;
+        QTest::newRow("fuente de cuadros baja") << "Fuente1" << "12.4" << 12;
+        QTest::newRow("fuente con decimales en cero") << "Fuente1" << "12.0" << 12;
+        QTest::newRow("fuente de listados") << "Fuente2" << "9.5" << 10;
+        QTest::newRow("fuente bajo el minimo") << "Fuente2" << "7.6" << 8;
+        QTest::newRow("columnas de mesas") << "Columnas" << "2.5" << 3;
+        QTest::newRow("columnas sobre el maximo") << "Columnas" << "5.4" << 5;
+        QTest::newRow("columnas de categorias") << "ColumnasCat" << "1.2" << 1;
+        QTest::newRow("columnas de productos") << "ColumnasPro" << "4.6" << 5;
+        QTest::newRow("con exponente") << "ColumnasPro" << "2e0" << 2;
+        QTest::newRow("entre blancos") << "Columnas" << " 4 " << 4;
+    }
+    void valoresNoEnterosDelArchivo()
+    {
+        QFETCH(QString, clave);
+        QFETCH(QString, guardado);
+        QFETCH(int, valor);
+        FormaPrueba p(QStringLiteral("[AppMovil]\n") + clave + u'=' + guardado + u'\n');
+        auto &c = p.f.controles;
+        auto &e = p.f.estado;
+        const QString texto = QString::number(valor);
+        const QHash<QString, Control *> cajas{{QStringLiteral("Fuente1"), &c.Fuente1},
+                                               {QStringLiteral("Fuente2"), &c.Fuente2},
+                                               {QStringLiteral("Columnas"), &c.Columnas},
+                                               {QStringLiteral("ColumnasCat"), &c.ColumnasCat},
+                                               {QStringLiteral("ColumnasPro"), &c.ColumnasPro}};
+        QCOMPARE(cajas.value(clave)->text(), texto);
+        p.f.ajustes().SetSettings();
+        const QHash<QString, QList<int>> aplicado{
+            {QStringLiteral("Fuente1"), {e.FuenteCuadros}},
+            {QStringLiteral("Fuente2"), {e.FuenteListados, c.Lista.editFont()}},
+            {QStringLiteral("Columnas"), {c.ListaMesa.columns()}},
+            {QStringLiteral("ColumnasCat"), {c.ListaCat.columns(), c.ListaSubCat.columns()}},
+            {QStringLiteral("ColumnasPro"), {c.ListaPro.columns()}}};
+        for (const int v : aplicado.value(clave))
+            QCOMPARE(v, valor);
+        QCOMPARE(leer(p, clave), texto);
+    }
+
+    /// A remembered pair comes back exactly as it was typed, blanks included.
+    void parRecordadoConservaBlancos()
+    {
+        FormaPrueba p(FormaPrueba::iniServidor(QStringLiteral("User= ana\nPass=  ab  \n")));
+        QCOMPARE(p.f.controles.iUser.text(), QStringLiteral(" ana"));
+        QCOMPARE(p.f.controles.iPass.text(), QStringLiteral("  ab  "));
+    }
+
     void nombreDelServidorArmaLaDireccion_data()
     {
         QTest::addColumn<QString>("dns");

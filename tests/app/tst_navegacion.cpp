@@ -2,6 +2,7 @@
 #include "app/Ajustes.h"
 #include "app/Navegacion.h"
 #include "storage/ArchivoIni.h"
+#include <QSemaphore>
 #include <QtTest>
 
 namespace {
@@ -57,9 +58,11 @@ private slots:
         QTest::newRow("mesas para elegir") << "TabMesas" << 0 << 1 << "Back Refresh" << "Nueva Comanda";
         QTest::newRow("mesas para ver") << "TabMesas" << 0 << 0 << "Back Refresh" << "Mesas";
         QTest::newRow("lista") << "TabLista" << 0 << 0 << "Back" << "antes";
-        QTest::newRow("ajustes") << "TabSettings" << 0 << 0 << "" << "antes";
-        QTest::newRow("resumen") << "TabResumen" << 3 << 0 << "Comanda" << "antes";
-        QTest::newRow("surtidos") << "TabSurtido" << 0 << 0 << "" << "antes";
+        // These screens show back (and the ready dishes refresh) from their own tile: a refresh of
+        // the header keeps it, or "Depurar" would leave the settings without a way back.
+        QTest::newRow("ajustes") << "TabSettings" << 0 << 0 << "Back" << "antes";
+        QTest::newRow("resumen") << "TabResumen" << 3 << 0 << "Back Comanda" << "antes";
+        QTest::newRow("surtidos") << "TabSurtido" << 0 << 0 << "Back Refresh" << "antes";
     }
     void validarPorPantalla()
     {
@@ -126,10 +129,69 @@ private slots:
             l->setVisible(l->name() == visible);
         c.ListaPro.setPage(1);
         p.f.setActiveTab(QStringLiteral("TabListaCat"));
+        c.Btn3.setChecked(true); // the segment pressed when the products were shown
         p.f.navegacion().BackBtn2Click();
         QCOMPARE(listaVisible(c), despues);
         QCOMPARE(p.f.activeTab(), tab);
         QCOMPARE(c.ListaPro.page(), 0); // every catalogue list back on its first page
+        // The pressed segment follows the list back.
+        if (tab == u"TabListaCat")
+            QCOMPARE((QList<bool>{c.Btn1.checked(), c.Btn2.checked(), c.Btn3.checked()}),
+                     (QList<bool>{despues == u"ListaCat", despues == u"ListaSubCat", false}));
+    }
+
+    // "Depurar" refreshes the header: back stays, the only way to apply and store the settings.
+    void depurarDejaElRegreso()
+    {
+        FormaPrueba p;
+        QVERIFY(p.iniciarSesion());
+        auto &c = p.f.controles;
+        c.Tile.tocar(6);
+        QCOMPARE(p.f.activeTab(), QStringLiteral("TabSettings"));
+        c.Button2.pulsar();
+        p.mensajes();
+        QVERIFY(c.BackBtn.visible());
+        c.Fuente1.editar(QStringLiteral("15"));
+        c.BackBtn.pulsar();
+        QCOMPARE(p.f.activeTab(), QStringLiteral("TabEmpresa"));
+        QCOMPARE(p.f.estado.FuenteCuadros, 15);
+    }
+
+    // While a task runs the drawer's items do nothing: the task's last step would move the
+    // screen under them. A close request then ends the program at once.
+    void tareaEnCursoBloqueaElCajon()
+    {
+        FormaPrueba p(FormaPrueba::iniServidor());
+        QSemaphore llegada, salida;
+        p.servicio->respuestas.ListaMesas = [&](int) {
+            llegada.release();
+            salida.tryAcquire(1, 15000);
+            return std::optional<TListaInfo1>(TListaInfo1{});
+        };
+        QVERIFY(p.iniciarSesion());
+        auto &c = p.f.controles;
+        c.Tile.tocar(2); // "Mesas"
+        QVERIFY(QTest::qWaitFor([&] { return llegada.tryAcquire(); }, 15000));
+        c.CerrarSessionBtn.pulsar();
+        c.ConfigurarBtn.pulsar();
+        c.MainMenuBtn.pulsar();
+        QVERIFY(p.f.estado.IsLogged);
+        QVERIFY(p.f.FormCloseQuery()); // asked to close while the task runs: it closes
+        QVERIFY(p.f.estado.Salida);
+        salida.release();
+        QVERIFY(p.esperarTarea());
+        QCOMPARE(p.f.activeTab(), QStringLiteral("TabMesas"));
+    }
+
+    // A main-menu tile that cannot be drawn says so, with the error's text.
+    void dibujoFallidoDelMenuSeDice()
+    {
+        FormaPrueba p;
+        auto &t = p.f.controles.Tile;
+        t.setDibujo([](const TileList &, int, AspectoTile &) { throw std::runtime_error("sin fuente"); });
+        (void)t.aspecto(1);
+        QTRY_COMPARE(p.f.dialogos.texto(), QStringLiteral("Error Tile1 sin fuente"));
+        QCOMPARE(p.f.dialogos.tipo(), QStringLiteral("simple"));
     }
 
     void atrasDesdeLaComanda_data()
@@ -201,7 +263,7 @@ private slots:
         QTest::newRow("con teclado solo cierra el teclado") << "TabMesas" << true << int(Qt::Key_Back) << false
                                                             << "TabMesas";
         QTest::newRow("otra tecla") << "TabMesas" << false << int(Qt::Key_A) << false << "TabMesas";
-        QTest::newRow("sin boton atras") << "TabSurtido" << false << int(Qt::Key_Back) << true << "TabSurtido";
+        QTest::newRow("sin boton atras") << "TabEmpresa" << false << int(Qt::Key_Back) << true << "TabEmpresa";
     }
     void teclaAtras()
     {

@@ -129,8 +129,9 @@ private slots:
         const TDetalle &refresco = *f.estado.PedidoActual.ArrayDetalle[1];
         QCOMPARE(refresco.Producto, QStringLiteral("Refresco de Cola Embotelladora del Bajío 355 ml"));
         QCOMPARE(refresco.Precio, 28.225806);
-        QVERIFY(qAbs(refresco.Total - 3 * 28.225806 * 1.16) < 1e-6);
-        QCOMPARE(c.EditTotal.text(), QStringLiteral("288.23"));
+        // IVA 16 and IEPS 8 taken out of the $35 of the menu and charged back: 3 × $35.
+        QVERIFY(qAbs(refresco.Total - 3 * 28.225806 * 1.24) < 1e-6);
+        QCOMPARE(c.EditTotal.text(), QStringLiteral("295.00"));
 
         // Back to Tacos: served from the saved list with the cached pictures, no request.
         const int antes = llamadas(sim, QStringLiteral("ListaProductoConFoto"));

@@ -190,6 +190,22 @@ private slots:
         QVERIFY(c.ListaPro.visible() && c.Captura.visible() && c.Btn3.checked());
     }
 
+    // A subcategory picture that cannot be written says so; the tiles added so far stay.
+    void fotoDeSubcategoriaQueNoSeEscribe()
+    {
+        auto p = conCategorias(menu::categorias(
+            {menu::categoria(5, "Comidas", {}, {menu::subcategoria(12, "Pastas", "jpg"), menu::subcategoria(13, "Sopas", "jpg")})}));
+        QVERIFY(p);
+        // "c.jpg" cannot be replaced: a folder stands in its place.
+        QVERIFY(QDir(p->carpeta()).mkpath(QStringLiteral("c.jpg/x")));
+        auto &c = p->f.controles;
+        c.ListaCat.tocar(0);
+        QCOMPARE(p->f.dialogos.historial(), QStringList{QStringLiteral("Error al cargar subcategorias")});
+        QVERIFY(c.ListaSubCat.visible());
+        QCOMPARE(c.ListaSubCat.count(), 1);
+        QCOMPARE(c.ListaSubCat.tile(0).caption, QStringLiteral("Pastas"));
+    }
+
     void categoriaSinSubcategoriasVaAProductos_data()
     {
         QTest::addColumn<bool>("sinLista");
@@ -258,7 +274,6 @@ private slots:
         };
         for (const Caso &k : {Caso{&c.Btn1, true, false, false, false}, Caso{&c.Btn2, false, true, false, false},
                               Caso{&c.Btn3, false, false, true, true}}) {
-            c.ListaMod.setVisible(true);
             c.ToolBarOtro.setEnabled(true);
             c.LabelInfo.setText(QStringLiteral("algo"));
             k.boton->pulsar();

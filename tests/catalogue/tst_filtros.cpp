@@ -66,6 +66,26 @@ private slots:
             QCOMPARE(p.f.estado.UltimoFiltro, where);
     }
 
+    // After a search, and after one that has nothing to search, the products take the focus.
+    void busquedaDaElFocoALosProductos_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("a search") << "coca";
+        QTest::newRow("nothing to search") << "";
+        QTest::newRow("a quantity that is no number") << "x*7501";
+    }
+    void busquedaDaElFocoALosProductos()
+    {
+        QFETCH(QString, texto);
+        FormaPrueba p(FormaPrueba::iniServidor());
+        QVERIFY(p.iniciarSesion());
+        QSignalSpy foco(&p.f.controles.ListaPro, &TileList::focoPedido);
+        p.f.controles.TextoP.editar(texto);
+        p.f.controles.BuscarProBtn.pulsar();
+        QVERIFY(p.esperarTarea());
+        QCOMPARE(foco.count(), 1);
+    }
+
     void enterBusca()
     {
         FormaPrueba p(FormaPrueba::iniServidor());

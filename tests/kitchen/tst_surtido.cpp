@@ -293,8 +293,26 @@ private slots:
         QVERIFY(!c.MarcarSurtidoBtn.visible() && !c.ListPla.visible());
         QCOMPARE(c.LabelSer.text(), QStringLiteral("Ordenes a Servir"));
         QCOMPARE(p.notif1->programadas.size(), 1);
-        QVERIFY(p.notif1->canceladas.isEmpty());
+        // The count it repeated is no longer known: the notification stops.
+        QCOMPARE(p.notif1->canceladas, QStringList{QStringLiteral("POS")});
         QCOMPARE(p.f.estado.ListaSurtidoActual.Count, 3);
+    }
+
+    // With the server down and the automatic check on, the failures of every minute do not
+    // queue one message each: one shows until the waiter answers it.
+    void revisionesFallidasNoSeApilan()
+    {
+        FormaPrueba p(FormaPrueba::iniServidor());
+        QVERIFY(p.iniciarSesion());
+        p.servicio->respuestas.ObtenerSurtido = [](int, int, int &) -> std::optional<TListaSurtido> {
+            throw ErrorServicio(QStringLiteral("Connection refused"));
+        };
+        for (int minuto = 0; minuto < 3; ++minuto)
+            QVERIFY(Sondear(p));
+        QCOMPARE(p.f.dialogos.pendientes(), 1);
+        p.f.dialogos.responder(QStringLiteral("OK"));
+        QVERIFY(Sondear(p)); // answered: the next failure is told again
+        QCOMPARE(p.f.dialogos.pendientes(), 1);
     }
 
     void listasRaras_data()

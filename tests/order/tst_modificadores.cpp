@@ -1,4 +1,5 @@
 #include "catalogue/MenuPrueba.h"
+#include "app/Navegacion.h"
 #include "order/Modificadores.h"
 #include "order/Pendientes.h"
 #include <QtTest>
@@ -96,6 +97,35 @@ private slots:
         QCOMPARE(e.EspPendiente, (EspPendientes{}));
     }
 
+    // While the modifiers show, nothing outside them leaves them: a search, the quantity's
+    // add button or a segment of the bar would drop the dish being composed.
+    void nadaFueraDeLosModificadoresLosDeja()
+    {
+        auto p = abrir(tacos({"sin cebolla", "picante"}));
+        QVERIFY(p);
+        auto &c = p->f.controles;
+        auto &e = p->f.estado;
+        c.ListaMod.tocar(1);
+        QVERIFY(!c.Captura.visible()); // the search box, the quantity and the +
+        QVERIFY(!c.Btn1.enabled() && !c.Btn2.enabled() && !c.Btn3.enabled());
+        c.TextoP.editar(QStringLiteral("agua"));
+        c.BuscarProBtn.pulsar();
+        p->f.catalogo().TextoPKeyDown(Qt::Key_Return);
+        c.Btn3.pulsar();
+        p->f.catalogo().Btn1Click();
+        c.AddPed.pulsar();
+        QVERIFY(p->esperarTarea());
+        QVERIFY(c.ListaMod.visible() && !c.ListaPro.visible() && !c.ListaCat.visible());
+        QCOMPARE(e.PedidoActual.Count, 0);
+        QCOMPARE(e.EspPendiente[0], QStringLiteral("sin cebolla"));
+        QCOMPARE(menu::filtrosPedidos(*p).size(), 1); // no search went out
+        // TERMINAR adds the dish with what was marked, and the products come back.
+        c.ListaMod.tocar(Modificadores::TileTerminar);
+        QCOMPARE(e.PedidoActual.Count, 1);
+        QCOMPARE(e.PedidoActual.ArrayDetalle[0]->Esp1, QStringLiteral("sin cebolla"));
+        QVERIFY(c.Captura.visible() && c.Btn3.enabled());
+    }
+
     void mismoTextoActuaComoUno()
     {
         auto p = abrir(tacos({"sin cebolla", "picante", "sin cebolla"}));
@@ -155,15 +185,18 @@ private slots:
         QVERIFY(p);
         auto &c = p->f.controles;
         c.ListaMod.tocar(2);
-        c.Btn3.pulsar(); // back to the products through the navigation bar
-        QVERIFY(c.ListaPro.visible() && !c.ListaMod.visible());
+        // Left without TERMINAR (the navigation bar is held while the modifiers show).
+        c.ListaMod.setVisible(false);
+        c.ListaPro.setVisible(true);
+        p->f.navegacion().Validar();
         c.AddPed.pulsar();
         QVERIFY(c.ListaMod.visible());
         QCOMPARE(p->f.estado.EspPendiente[0], QStringLiteral("picante"));
         QCOMPARE(marca(*p, 2), 0);
         QCOMPARE(caption(*p, 0), QStringLiteral("Seleccione Modificador para\rTacos al pastor"));
         // Tapping a product empties them.
-        c.Btn3.pulsar();
+        c.ListaMod.setVisible(false);
+        c.ListaPro.setVisible(true);
         c.ListaPro.tocar(0);
         QCOMPARE(p->f.estado.EspPendiente, (EspPendientes{}));
     }

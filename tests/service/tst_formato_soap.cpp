@@ -98,6 +98,42 @@ private slots:
         QCOMPARE(leidoAhora, leido);
     }
 
+    // Before standard time, zones kept the local mean time of their city, whose offset has
+    // seconds (Mexico City: UTC-06:36:36). The text then carries a whole-minute offset with
+    // the wall-clock reading of the same instant, so the server gets the day count back.
+    void offsetConSegundos_data()
+    {
+        QTest::addColumn<QByteArray>("tz");
+        QTest::addColumn<double>("dias");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("México, día cero") << "America/Mexico_City"_ba << 0.0 << u"1899-12-30T00:00:36.000-06:36"_s;
+        QTest::newRow("México, mediodía") << "America/Mexico_City"_ba << 0.5 << u"1899-12-30T12:00:36.000-06:36"_s;
+        QTest::newRow("México, ya en minutos enteros") << "America/Mexico_City"_ba << Abril15
+                                                       << u"2022-04-15T13:05:09.042-05:00"_s;
+        QTest::newRow("Ámsterdam, delante de UTC") << "Europe/Amsterdam"_ba << 0.0
+                                                   << u"1899-12-30T00:00:28.000+00:20"_s;
+    }
+    void offsetConSegundos()
+    {
+        QFETCH(QByteArray, tz);
+        QFETCH(double, dias);
+        QFETCH(QString, texto);
+        const QTimeZone zona(tz);
+        QVERIFY2(zona.isValid(), tz.constData());
+        const QByteArray antes = qgetenv("TZ");
+        qputenv("TZ", tz);
+        const QString local = TextoFechaHora(dias);
+        const auto leido = LeerFechaHoraSoap(local);
+        const double diasLeidos = leido ? DiasDeFechaHora(*leido) : -1;
+        qputenv("TZ", antes);
+        QCOMPARE(local, texto);
+        QCOMPARE(diasLeidos, dias);
+        QCOMPARE(TextoFechaHora(dias, zona), texto);
+        const auto enZona = LeerFechaHoraSoap(texto);
+        QVERIFY(enZona);
+        QCOMPARE(enZona->toMSecsSinceEpoch(), FechaHoraDeDias(dias, zona).toMSecsSinceEpoch());
+    }
+
     void lecturaDeFechaHora_data()
     {
         QTest::addColumn<QString>("texto");

@@ -286,6 +286,41 @@ private slots:
         QCOMPARE(e.NumProductosGuardados(), 19);
     }
 
+    // Started in demo mode, then signed in to a server: the screens follow the server's data.
+    void demoYLuegoServidorMuestraSubcategorias()
+    {
+        FormaPrueba p;
+        QVERIFY(p.iniciarSesion());
+        QVERIFY(!p.f.controles.Btn2.visible());
+        // The drawer's "Configurar parámetros", a server's name, OK, and the sign-in again.
+        p.f.navegacion().ConfigurarBtnClick();
+        p.f.controles.DNS.editar(QStringLiteral("servidor.prueba"));
+        p.f.navegacion().OKBtnClick();
+        QCOMPARE(p.f.activeTab(), QStringLiteral("TabItem1"));
+        QVERIFY(p.iniciarSesion());
+        QVERIFY(!p.f.estado.ModoDemo);
+        QVERIFY(p.f.controles.Btn2.visible());
+    }
+
+    // An empty address starts in demo mode and signs in to the demo, as the placeholder does.
+    void direccionVaciaEsLaDemostracion_data()
+    {
+        QTest::addColumn<QString>("direccion");
+        QTest::newRow("stored empty") << "";
+        QTest::newRow("blanks") << "   ";
+    }
+    void direccionVaciaEsLaDemostracion()
+    {
+        QFETCH(QString, direccion);
+        FormaPrueba p(FormaPrueba::iniCon(direccion));
+        QVERIFY(p.f.estado.ModoDemo);
+        QVERIFY(p.iniciarSesion());
+        QVERIFY(p.mensajes().isEmpty());
+        QVERIFY(p.f.estado.ModoDemo);
+        QCOMPARE(p.f.estado.ListaMesasActual.Count, 4);
+        QVERIFY(p.servicio->llamadas().isEmpty());
+    }
+
     void marcadorTrasArrancarConServidor()
     {
         FormaPrueba p(FormaPrueba::iniServidor());

@@ -64,6 +64,33 @@ private slots:
         QCOMPARE(LeerConfigBool(ruta, S, QStringLiteral("ImgMesa"), porDefecto), leido);
     }
 
+    /// A text comes back as stored: what follows "=" to the end of the line, blanks
+    /// included (a password may begin or end with them). Blanks around the key do not count.
+    void textosTalCual_data()
+    {
+        QTest::addColumn<QByteArray>("linea");
+        QTest::addColumn<QString>("leido");
+        QTest::newRow("blancos alrededor") << QByteArray("Pass=  ab  ") << QStringLiteral("  ab  ");
+        QTest::newRow("solo blancos") << QByteArray("Pass=   ") << QStringLiteral("   ");
+        QTest::newRow("tabulador") << QByteArray("Pass=\tab\t") << QStringLiteral("\tab\t");
+        QTest::newRow("vacio") << QByteArray("Pass=") << QString();
+        QTest::newRow("un igual dentro") << QByteArray("Pass=a=b") << QStringLiteral("a=b");
+        QTest::newRow("blancos en la clave") << QByteArray("  Pass  =x ") << QStringLiteral("x ");
+        QTest::newRow("fin de linea de Windows") << QByteArray("Pass= ab \r") << QStringLiteral(" ab ");
+    }
+    void textosTalCual()
+    {
+        QFETCH(QByteArray, linea);
+        QFETCH(QString, leido);
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath(QStringLiteral("NVTrazen.ini"));
+        escribirArchivo(ruta, "[AppMovil]\r\nUser=ana\r\n" + linea + "\nWSDL=w\n");
+        QCOMPARE(LeerConfig(ruta, S, QStringLiteral("Pass"), QStringLiteral("<falta>")), leido);
+        // and what is written comes back the same
+        EscribirConfig(ruta, S, QStringLiteral("Pass"), leido);
+        QCOMPARE(LeerConfig(ruta, S, QStringLiteral("Pass"), QStringLiteral("<falta>")), leido);
+    }
+
     void escribirCreaYConservaLoDemas()
     {
         QTemporaryDir dir;
