@@ -16,6 +16,12 @@ struct FormaBase64 {
 /// is exactly `texto`, so that EscribirBase64 gives it back; std::nullopt for any
 /// other text, e.g. blanks, other line breaks or bits set past the last byte.
 [[nodiscard]] std::optional<QByteArray> LeerBase64Exacto(QStringView texto, FormaBase64 &forma);
+class ReservaBytes;
+
+/// The same over UTF-8 (or any ASCII-based) bytes: what the reader holds as it parses.
+/// With `reserva`, the bytes are taken from it.
+[[nodiscard]] std::optional<QByteArray> LeerBase64Exacto(QByteArrayView texto, FormaBase64 &forma,
+                                                         ReservaBytes *reserva = nullptr);
 
 /// The Base64 text of `bytes` laid out as `forma`.
 [[nodiscard]] QString EscribirBase64(const QByteArray &bytes, FormaBase64 forma);

@@ -2,6 +2,7 @@
 #include "service/EspaciosSoap.h"
 #include "service/ErrorServicio.h"
 #include "service/FormatoSoap.h"
+#include <charconv>
 
 namespace {
 constexpr int SaltosMaximos = 32; // href to an element that itself refers on
@@ -21,6 +22,51 @@ const FieldInfo *Buscar(const TypeInfo &t, QStringView nombre, qsizetype &cursor
         }
     }
     return nullptr;
+}
+
+bool EsCifra(char c) { return c >= '0' && c <= '9'; }
+
+// Numbers as servers write them ("12", "-0.25", "1E20") are read straight from the
+// bytes; anything else (blanks, "+5", "INF", a date) goes the way of FormatoSoap.
+std::optional<int> EnteroDirecto(QByteArrayView t)
+{
+    const bool menos = !t.isEmpty() && t[0] == '-';
+    const QByteArrayView cifras = t.sliced(menos ? 1 : 0);
+    if (cifras.isEmpty() || cifras.size() > 9 || !std::all_of(cifras.begin(), cifras.end(), EsCifra))
+        return std::nullopt;
+    int v = 0;
+    for (const char c : cifras)
+        v = v * 10 + (c - '0');
+    return menos ? -v : v;
+}
+
+std::optional<double> DoubleDirecto(QByteArrayView t)
+{
+    qsizetype i = 0;
+    const qsizetype n = t.size();
+    const auto cifras = [&] {
+        const qsizetype desde = i;
+        while (i < n && EsCifra(t[i]))
+            ++i;
+        return i > desde;
+    };
+    if (i < n && t[i] == '-')
+        ++i;
+    if (!cifras())
+        return std::nullopt;
+    if (i < n && t[i] == '.' && (++i, !cifras()))
+        return std::nullopt;
+    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < n && (t[i] == '+' || t[i] == '-'))
+            ++i;
+        if (!cifras())
+            return std::nullopt;
+    }
+    double v = 0;
+    if (i != n || std::from_chars(t.data(), t.data() + n, v).ec != std::errc())
+        return std::nullopt;
+    return v;
 }
 } // namespace
 
@@ -75,6 +121,13 @@ bool DecodificadorSoap::esNulo(int nodo) const
     return false;
 }
 
+QByteArrayView DecodificadorSoap::bytesDe(int nodo)
+{
+    const QByteArrayView t = m_arbol.textoUtf8(nodo);
+    gastar(t.size());
+    return t;
+}
+
 QString DecodificadorSoap::textoDe(int nodo)
 {
     QString t = m_arbol.texto(nodo);
@@ -111,7 +164,14 @@ void DecodificadorSoap::leerRef(int nodo, const RefValor &v)
     const bool nulo = esNulo(nodo);
     switch (v.tipo) {
     case Tipo::Integer: {
-        const auto x = nulo ? 0 : LeerEnteroSoap(textoDe(nodo));
+        std::optional<int> x = 0;
+        if (!nulo && m_arbol.base64(nodo))
+            x = LeerEnteroSoap(textoDe(nodo));
+        else if (!nulo) {
+            const QByteArrayView t = bytesDe(nodo);
+            if (!(x = EnteroDirecto(t)))
+                x = LeerEnteroSoap(QString::fromUtf8(t));
+        }
         if (!x)
             valorNoValido(nodo, QLatin1StringView("un entero"));
         v.como<int>() = *x;
@@ -122,8 +182,14 @@ void DecodificadorSoap::leerRef(int nodo, const RefValor &v)
     case Tipo::Time:
     case Tipo::DateTime: {
         // A day count may come as a number or as a date-time, whatever its declaration.
-        const QString t = nulo ? QString() : textoDe(nodo);
-        std::optional<double> x = LeerDoubleSoap(t);
+        std::optional<double> x = nulo || m_arbol.base64(nodo) ? std::nullopt : DoubleDirecto(bytesDe(nodo));
+        if (x) {
+            v.como<double>() = *x;
+            return;
+        }
+        // Charged above, unless kept decoded.
+        const QString t = nulo ? QString() : m_arbol.base64(nodo) ? textoDe(nodo) : m_arbol.texto(nodo);
+        x = LeerDoubleSoap(t);
         if (!x && v.tipo != Tipo::Double)
             if (const auto f = LeerFechaHoraSoap(t))
                 x = DiasDeFechaHora(*f);
@@ -140,7 +206,7 @@ void DecodificadorSoap::leerRef(int nodo, const RefValor &v)
         return;
     }
     case Tipo::String:
-        v.como<QString>() = nulo ? QString() : textoDe(nodo); // shared with the tree
+        v.como<QString>() = nulo ? QString() : textoDe(nodo);
         return;
     case Tipo::Bytes:
         if (nulo)

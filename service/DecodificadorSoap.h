@@ -24,6 +24,7 @@ private:
     void leerArreglo(int nodo, const RefValor &v);
     [[nodiscard]] bool esNulo(int nodo) const;
     [[nodiscard]] QString textoDe(int nodo);
+    [[nodiscard]] QByteArrayView bytesDe(int nodo);
     /// Charges the characters read against what the document may repeat.
     void gastar(qint64 caracteres);
     void indexarIds();

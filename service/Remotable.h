@@ -3,6 +3,7 @@
 // ordered table of its fields (name, wire type, nested type), which is all the one
 // SOAP encoder and decoder need. Records are plain values; a record field that may
 // be absent is a std::optional, an array is a QList of std::optional (empty slots).
+#include "service/ReservaBytes.h"
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -108,7 +109,15 @@ template <class R> const ArregloOps *opsArreglo()
     using L = QList<std::optional<R>>;
     static const ArregloOps ops{
         [](const void *l) { return static_cast<const L *>(l)->size(); },
-        [](void *l, qsizetype n) { static_cast<L *>(l)->resize(n); },
+        [](void *l, qsizetype n) {
+            // A long list is written from end to end at once: its pages come in bulk.
+            L &lista = *static_cast<L *>(l);
+            if (n > lista.size() && lista.isEmpty()) {
+                lista.reserve(n);
+                ReservaBytes::prepararPaginas(lista.data(), n * qsizetype(sizeof(std::optional<R>)));
+            }
+            lista.resize(n);
+        },
         [](void *l, qsizetype i) -> void * { return &(*static_cast<L *>(l))[i]; },
         [](const void *l, qsizetype i) -> const void * { return &(*static_cast<const L *>(l))[i]; },
     };

@@ -19,12 +19,17 @@ void Ausente(const Valor &v)
     else
         static_cast<std::optional<QDateTime> *>(v.dato)->reset();
 }
+
+LimitesXml Limites(qint64 bytes)
+{
+    LimitesXml l;
+    l.bytes = bytes;
+    return l;
+}
 } // namespace
 
 RespuestaSoap::RespuestaSoap(qint64 limiteBytes)
-    : m_arbol(QStringLiteral("La respuesta del servicio"),
-              LimitesXml{limiteBytes, LimitesXml{}.profundidad, LimitesXml{}.elementos},
-              AtributosDeRespuesta())
+    : m_arbol(QStringLiteral("La respuesta del servicio"), Limites(limiteBytes), AtributosDeRespuesta())
 {
     // A picture is a few kilobytes of Base64: decoded while the reply downloads.
     m_arbol.decodificarBase64Desde(1024);

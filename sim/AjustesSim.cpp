@@ -46,6 +46,8 @@ const Descriptor kClaves[] = {
     TZ_CLAVE(goteo_ms, "ms entre byte y byte de esas respuestas"),
     TZ_CLAVE(tarde_en, "operaciones cuya respuesta sale tarde sin detener al servidor: vacio, *, o Op1,Op2"),
     TZ_CLAVE(tarde_ms, "cuanto mas tarde, en ms"),
+    TZ_CLAVE(productos_generados, "productos generados de la categoria Generados (90), 0 = ninguno"),
+    TZ_CLAVE(bytes_foto_generada, "bytes de la foto de cada producto generado"),
 };
 
 #undef TZ_CLAVE
@@ -142,6 +144,10 @@ QString AjustesSim::aplicar(const QJsonObject &cambios)
         return QStringLiteral("goteo_ms debe estar entre 1 y 600000");
     if (nuevo.tarde_ms < 0 || nuevo.tarde_ms > 600000)
         return QStringLiteral("tarde_ms debe estar entre 0 y 600000");
+    if (nuevo.productos_generados < 0 || nuevo.productos_generados > 1000000)
+        return QStringLiteral("productos_generados debe estar entre 0 y 1000000");
+    if (nuevo.bytes_foto_generada < 0 || nuevo.bytes_foto_generada > (64 << 20))
+        return QStringLiteral("bytes_foto_generada debe estar entre 0 y 67108864");
     *this = nuevo;
     return {};
 }

@@ -40,6 +40,9 @@ struct AjustesSim {
     int goteo_ms = 1000;
     QString tarde_en;                  // the answer sent tarde_ms later, others answered meanwhile
     int tarde_ms = 5000;
+    // A large menu for lists that take long to read, show, page and search.
+    int productos_generados = 0;       // products of the "Generados" category, made on request
+    int bytes_foto_generada = 20480;   // bytes of each of their pictures
 
     /// Applies the keys of `cambios`; on an unknown key or a value of the wrong kind
     /// nothing is changed and the error text is returned.

@@ -120,7 +120,8 @@ void ConexionHttp::responder(const RespuestaHttp &r, bool cerrar, bool sinCuerpo
         + "\r\nConnection: " + (cerrar ? "close" : "keep-alive") + "\r\n\r\n" + (sinCuerpo ? QByteArray() : r.cuerpo);
     m_ocupada = true;
     if (r.tardeMs > 0)
-        QTimer::singleShot(r.tardeMs, this, [=, this] { enviar(bytes, r.goteoMs, cerrar); });
+        // Precise: a coarse timer may fire up to 5% early, and a late answer is never early.
+        QTimer::singleShot(r.tardeMs, Qt::PreciseTimer, this, [=, this] { enviar(bytes, r.goteoMs, cerrar); });
     else
         enviar(bytes, r.goteoMs, cerrar);
 }

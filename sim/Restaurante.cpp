@@ -1,5 +1,6 @@
 #include "sim/Restaurante.h"
 #include "service/ErrorServicio.h"
+#include "sim/MenuGenerado.h"
 #include "sim/RevisionComanda.h"
 #include "sim/Sql.h"
 
@@ -96,7 +97,12 @@ QString Restaurante::UltimoError()
 std::optional<TListaCategoria> Restaurante::ObtenerCategoriasPOS(const QString &User, const QString &Pass, bool Foto)
 {
     autenticar(User, Pass);
-    return m_catalogo.categorias(Foto);
+    TListaCategoria lista = m_catalogo.categorias(Foto);
+    if (m_ajustes.productos_generados > 0) {
+        lista.ArrayCategoria.append(MenuGenerado(m_ajustes.productos_generados, m_ajustes.bytes_foto_generada).categoria(Foto));
+        lista.Count = int(lista.ArrayCategoria.size());
+    }
+    return lista;
 }
 
 std::optional<TListaProducto> Restaurante::ListaProductoConFoto(const QString &User, const QString &Pass,
@@ -109,7 +115,12 @@ std::optional<TListaProducto> Restaurante::ListaProductoConFoto(const QString &U
         anotarError(texto);
         throw ErrorServicio(texto, kFaultServidor);
     }
-    return m_catalogo.productos(filtro, Foto);
+    TListaProducto lista = m_catalogo.productos(filtro, Foto);
+    if (m_ajustes.productos_generados > 0) {
+        MenuGenerado(m_ajustes.productos_generados, m_ajustes.bytes_foto_generada).productos(filtro, Foto, lista);
+        lista.Count = int(lista.ArrayProducto.size());
+    }
+    return lista;
 }
 
 std::optional<TListaInfo1> Restaurante::ListaMesas(const QString &User, const QString &Pass, int)

@@ -4,19 +4,10 @@
 // as a child process; its peak resident memory is what the kernel reports when it is
 // reaped. Each framing of the body is measured next to a small call of the same
 // program, which is the figure the program needs anyway.
+#include "ProgramaMedido.h"
 #include "tests/service/ServidorPrueba.h"
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <algorithm>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-
-extern char **environ;
 
 using namespace Qt::StringLiterals;
 
@@ -24,59 +15,8 @@ namespace {
 constexpr qint64 MB = 1 << 20;
 constexpr qint64 BytesBase64 = qint64(1536) * MB;
 
-/// How one run of the client ended.
-struct Corrida {
-    int salida = -1;
-    qint64 picoKb = 0;
-    qint64 ms = 0;
-    QString error; // what it wrote to stderr
-};
-
-/// Runs itrazen-call with `argumentos` while this thread's event loop serves, and reaps
-/// it with its resource use.
-Corrida Correr(const QStringList &argumentos, const QTemporaryDir &dir)
-{
-    const QByteArray programa = TZ_ITRAZEN_CALL;
-    QList<QByteArray> args{programa};
-    for (const QString &a : argumentos)
-        args << a.toLocal8Bit();
-    QList<char *> argv;
-    for (QByteArray &a : args)
-        argv << a.data();
-    argv << nullptr;
-    const QByteArray errores = dir.filePath(u"stderr"_s).toLocal8Bit();
-    posix_spawn_file_actions_t acciones;
-    posix_spawn_file_actions_init(&acciones);
-    posix_spawn_file_actions_addopen(&acciones, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&acciones, 2, errores.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-
-    Corrida c;
-    QElapsedTimer reloj;
-    reloj.start();
-    pid_t pid = 0;
-    const int fallo = posix_spawn(&pid, programa.constData(), &acciones, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&acciones);
-    if (fallo != 0)
-        return c;
-    QEventLoop bucle;
-    QTimer mirar;
-    QObject::connect(&mirar, &QTimer::timeout, &bucle, [&] {
-        int estado = 0;
-        struct rusage uso {};
-        if (wait4(pid, &estado, WNOHANG, &uso) != pid)
-            return;
-        c.ms = reloj.elapsed();
-        c.salida = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
-        c.picoKb = uso.ru_maxrss;
-        bucle.quit();
-    });
-    mirar.start(2);
-    bucle.exec();
-    QFile f(QString::fromLocal8Bit(errores));
-    if (f.open(QIODevice::ReadOnly))
-        c.error = QString::fromUtf8(f.readAll()).trimmed();
-    return c;
-}
+/// Runs itrazen-call with `argumentos` while this thread's event loop serves.
+Corrida Correr(const QStringList &argumentos) { return CorrerPrograma(QStringLiteral(TZ_ITRAZEN_CALL), argumentos); }
 
 /// The reply with the picture, made piece by piece.
 ServidorPrueba::Generador FotoEnorme()
@@ -114,7 +54,6 @@ private slots:
     void picoAntesDelRechazo()
     {
         const int vueltas = qEnvironmentVariableIsSet("TZ_BENCH_RAPIDO") ? 1 : 5;
-        QTemporaryDir dir;
         ServidorPrueba servidor;
         servidor.en("/wsdl/Itrazen", ServidorPrueba::Respuesta{200, WsdlPrueba(servidor.url("/soap/Itrazen").toString())});
         servidor.en("/soap/pequena", ServidorPrueba::Respuesta{
@@ -140,7 +79,7 @@ private slots:
               vueltas);
         QList<qint64> picoPequena, msPequena;
         for (int i = 0; i < vueltas; ++i) {
-            const Corrida c = Correr({servidor.url("/wsdl/pequena").toString(), u"VersionWSPos"_s}, dir);
+            const Corrida c = Correr({servidor.url("/wsdl/pequena").toString(), u"VersionWSPos"_s});
             QVERIFY2(c.salida == 0, qPrintable(c.error));
             picoPequena << c.picoKb;
             msPequena << c.ms;
@@ -155,7 +94,7 @@ private slots:
             QList<qint64> pico, ms;
             QString error;
             for (int i = 0; i < vueltas; ++i) {
-                const Corrida c = Correr(lista, dir);
+                const Corrida c = Correr(lista);
                 QVERIFY2(c.salida == 1, qPrintable(u"salida %1: %2"_s.arg(c.salida).arg(c.error)));
                 pico << c.picoKb;
                 ms << c.ms;

@@ -4,10 +4,11 @@
 #include "service/LlamadaJson.h"
 #include "service/SoapClient.h"
 #include <QCoreApplication>
-#include <QJsonDocument>
 #include <cstdio>
 
 namespace {
+constexpr qint64 LimiteRespuesta = qint64(1) << 30;
+
 void Escribir(FILE *f, const QString &s) { std::fputs(s.toLocal8Bit().constData(), f); }
 
 QString Ayuda()
@@ -21,6 +22,9 @@ QString Ayuda()
         "\n"
         "  --timeout ms  tiempo máximo para conectar y para esperar la respuesta (500000)\n"
         "  --help        esta ayuda\n"
+        "\n"
+        "La respuesta se escribe en una línea mientras se genera, los campos de cada registro\n"
+        "en el orden en que viajan.\n"
         "\n"
         "Salida: 0 éxito; 1 la llamada falló (el mensaje va a la salida de errores);\n"
         "2 argumentos no válidos.\n"
@@ -47,6 +51,9 @@ int main(int argc, char *argv[])
         return 0;
     }
     SoapClient cliente;
+    // A server's full menu with its pictures runs to hundreds of megabytes; a single
+    // value beyond the per-token limit is still refused as soon as it passes it.
+    cliente.setLimiteRespuesta(LimiteRespuesta);
     if (const qsizetype i = args.indexOf(u"--timeout"); i >= 0) {
         bool ok = false;
         const int ms = args.value(i + 1).toInt(&ok);
@@ -65,9 +72,12 @@ int main(int argc, char *argv[])
         const QJsonObject argumentos = ArgumentosDeLinea(*op, args.mid(2));
         cliente.setDireccion(args[0]);
         ItrazenSoap itrazen(cliente);
-        const QJsonObject salida = LlamarConJson(itrazen, *op, argumentos);
-        Escribir(stdout, QString::fromUtf8(QJsonDocument(salida).toJson(QJsonDocument::Indented)));
-        return 0;
+        // Written as it is made, in blocks: a long list never piles up as text.
+        EscritorJson salida([](QByteArrayView bloque) { std::fwrite(bloque.data(), 1, size_t(bloque.size()), stdout); });
+        LlamarConJson(itrazen, *op, argumentos, salida);
+        salida.vaciar();
+        std::fputc('\n', stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
     } catch (const ErrorJson &e) {
         return Uso(QString::fromStdString(e.what()));
     } catch (const ErrorServicio &e) {
