@@ -1,4 +1,5 @@
 #include "app/AlmacenImagenes.h"
+#include <QFile>
 
 AlmacenImagenes &AlmacenImagenes::instancia()
 {
@@ -6,24 +7,46 @@ AlmacenImagenes &AlmacenImagenes::instancia()
     return a;
 }
 
-QString AlmacenImagenes::guardar(const QByteArray &bytes)
+ImagenRetenida AlmacenImagenes::registrar(FuenteImagen f)
 {
     QMutexLocker l(&m_mutex);
-    const QString id = QString::number(m_siguiente++);
-    m_imagenes.insert(id, bytes);
-    return id;
+    f.id = QString::number(m_siguiente++);
+    // The last hold gone, the id leaves the store with it.
+    ImagenRetenida r(new FuenteImagen(std::move(f)), [this](const FuenteImagen *p) {
+        olvidar(p->id);
+        delete p;
+    });
+    m_imagenes.insert(r->id, r);
+    return r;
+}
+
+void AlmacenImagenes::olvidar(const QString &id)
+{
+    QMutexLocker l(&m_mutex);
+    const auto it = m_imagenes.constFind(id);
+    if (it != m_imagenes.cend() && it->expired())
+        m_imagenes.erase(it);
+}
+
+ImagenRetenida AlmacenImagenes::guardar(const QByteArray &bytes) { return registrar({{}, bytes, {}}); }
+
+ImagenRetenida AlmacenImagenes::guardarArchivo(const QString &ruta) { return registrar({{}, {}, ruta}); }
+
+ImagenRetenida AlmacenImagenes::buscar(const QString &id) const
+{
+    QMutexLocker l(&m_mutex);
+    return m_imagenes.value(id).lock();
 }
 
 QByteArray AlmacenImagenes::leer(const QString &id) const
 {
-    QMutexLocker l(&m_mutex);
-    return m_imagenes.value(id);
-}
-
-void AlmacenImagenes::liberar(const QString &id)
-{
-    QMutexLocker l(&m_mutex);
-    m_imagenes.remove(id);
+    const ImagenRetenida f = buscar(id);
+    if (!f)
+        return {};
+    if (f->ruta.isEmpty())
+        return f->bytes;
+    QFile archivo(f->ruta);
+    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
 }
 
 int AlmacenImagenes::cantidad() const

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/AlmacenImagenes.h"
 #include <QColor>
 #include <QString>
 
@@ -9,6 +10,7 @@ struct Tile {
     QString detailCaption;
     QString detailNotes;
     QString picture;        // "" none, "image://tz/<id>" or "store:<name>" (a named picture store)
+    ImagenRetenida imagen;  // what keeps an "image://tz/" picture in the store
     int tag = 0;            // the record's key
     QString badge;          // "" none
     bool selectable = true;

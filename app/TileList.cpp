@@ -11,10 +11,22 @@ TileList::TileList(const QString &name, bool scrolling, int spacing, QObject *pa
     m_pagina->setParent(this);
 }
 
-TileList::~TileList()
+TileList::~TileList() = default;
+
+const Tile &TileList::tile(int i) const
 {
-    for (Tile &t : m_tiles)
-        liberarImagen(t);
+    if (!m_filtrada)
+        return m_tiles[i];
+    const int j = m_vista[i];
+    return j < m_tiles.size() ? m_tiles[j] : m_extra[j - m_tiles.size()];
+}
+
+Tile &TileList::tileMutable(int i)
+{
+    if (!m_filtrada)
+        return m_tiles[i];
+    const int j = m_vista[i];
+    return j < m_tiles.size() ? m_tiles[j] : m_extra[j - m_tiles.size()];
 }
 
 int TileList::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : count(); }
@@ -38,7 +50,7 @@ QVariant TileList::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= count())
         return {};
     const int i = index.row();
-    const Tile &t = m_tiles[i];
+    const Tile &t = tile(i);
     switch (role) {
     case CaptionRole: return QString(t.caption).replace(u'\r', u'\n');
     case NotesRole: return t.notes;
@@ -206,21 +218,12 @@ void TileList::endUpdate()
     emit changed();
 }
 
-void TileList::liberarImagen(Tile &t)
-{
-    if (t.picture.startsWith(u"image://tz/"))
-        AlmacenImagenes::instancia().liberar(t.picture.mid(11));
-    t.picture.clear();
-}
-
-void TileList::clear()
+void TileList::reinicio(const std::function<void()> &cambio)
 {
     const bool lote = m_lote > 0;
     if (!lote)
         beginResetModel();
-    for (Tile &t : m_tiles)
-        liberarImagen(t);
-    m_tiles.clear();
+    cambio();
     m_selected = -1;
     m_page = 0;
     if (!lote) {
@@ -230,8 +233,45 @@ void TileList::clear()
     avisarCambio();
 }
 
+void TileList::clear() { (void)reemplazar({}); }
+
+QList<Tile> TileList::reemplazar(QList<Tile> tiles)
+{
+    QList<Tile> antes;
+    reinicio([&] {
+        antes = std::exchange(m_tiles, std::move(tiles));
+        m_filtrada = false;
+        m_vista = {};
+        m_extra = {};
+    });
+    return antes;
+}
+
+void TileList::mostrarSolo(QList<int> posiciones, QList<Tile> extra)
+{
+    const qsizetype total = m_tiles.size() + extra.size();
+    posiciones.removeIf([&](int j) { return j < 0 || j >= total; });
+    reinicio([&] {
+        m_filtrada = true;
+        m_vista = std::move(posiciones);
+        m_extra = std::move(extra);
+    });
+}
+
+void TileList::mostrarTodos()
+{
+    if (!m_filtrada)
+        return;
+    reinicio([&] {
+        m_filtrada = false;
+        m_vista = {};
+        m_extra = {};
+    });
+}
+
 int TileList::add(const Tile &t)
 {
+    mostrarTodos();
     const int i = count();
     if (m_lote == 0)
         beginInsertRows({}, i, i);
@@ -248,7 +288,7 @@ void TileList::cambiar(int i, const std::function<void(Tile &)> &f)
 {
     if (i < 0 || i >= count())
         return;
-    f(m_tiles[i]);
+    f(tileMutable(i));
     if (m_lote == 0) {
         emit dataChanged(index(i), index(i));
         m_pagina->cambio(i);
@@ -263,18 +303,25 @@ bool TileList::setPictureFromFile(int i, const QString &ruta)
     QByteArray bytes;
     if (f.open(QIODevice::ReadOnly))
         bytes = f.readAll();
-    cambiar(i, [&](Tile &t) {
-        liberarImagen(t);
-        if (!bytes.isEmpty())
-            t.picture = QStringLiteral("image://tz/") + AlmacenImagenes::instancia().guardar(bytes);
-    });
+    setPicture(i, bytes.isEmpty() ? nullptr : AlmacenImagenes::instancia().guardar(bytes));
     return !bytes.isEmpty();
+}
+
+void TileList::setPicture(int i, ImagenRetenida imagen)
+{
+    cambiar(i, [&](Tile &t) { ponerImagen(t, std::move(imagen)); });
+}
+
+void TileList::ponerImagen(Tile &t, ImagenRetenida imagen)
+{
+    t.picture = imagen ? QStringLiteral("image://tz/") + imagen->id : QString();
+    t.imagen = std::move(imagen);
 }
 
 void TileList::setPictureFromStore(int i, const QString &nombre)
 {
     cambiar(i, [&](Tile &t) {
-        liberarImagen(t);
+        t.imagen.reset();
         t.picture = QStringLiteral("store:") + nombre;
     });
 }

@@ -69,7 +69,7 @@ public:
     [[nodiscard]] int page() const { return m_page; }
     [[nodiscard]] int pageCount() const;
     [[nodiscard]] int pageSize() const;
-    [[nodiscard]] int count() const { return int(m_tiles.size()); }
+    [[nodiscard]] int count() const { return int(m_filtrada ? m_vista.size() : m_tiles.size()); }
     [[nodiscard]] int selectedIndex() const { return m_selected; }
     [[nodiscard]] bool showPictures() const { return m_showPictures; }
     [[nodiscard]] bool scrolling() const { return m_scrolling; }
@@ -97,15 +97,35 @@ public:
     void endUpdate();
 
     void clear();
+    /// Puts these tiles in place of all the list holds, as one change, and hands back the
+    /// tiles it held, so that the caller decides where a long list is freed.
+    [[nodiscard]] QList<Tile> reemplazar(QList<Tile> tiles);
     /// Adds a tile and answers its position.
     int add(const Tile &t = {});
-    [[nodiscard]] const Tile &tile(int i) const { return m_tiles[i]; }
+    /// Tile i as shown (position on the list, or in the selection while one shows).
+    [[nodiscard]] const Tile &tile(int i) const;
+    /// Every tile held, a selection or not.
+    [[nodiscard]] const QList<Tile> &tiles() const { return m_tiles; }
     /// Changes one tile (through a callback, so the screen is told once).
     void cambiar(int i, const std::function<void(Tile &)> &f);
     /// Loads a tile's picture from a file now; a missing or unreadable file leaves it without one.
     bool setPictureFromFile(int i, const QString &ruta);
+    /// Shows a picture of the store; null leaves the tile without one.
+    void setPicture(int i, ImagenRetenida imagen);
     /// Shows a picture of a named store ("Mesa", "fondo2").
     void setPictureFromStore(int i, const QString &nombre);
+    /// Makes `imagen` the picture of a tile not yet on a list.
+    static void ponerImagen(Tile &t, ImagenRetenida imagen);
+
+    /// Shows only some tiles, in the order given: positions below the number of tiles held
+    /// name those tiles, the next ones the tiles of `extra`. The selection, the page and
+    /// every position the list tells (taps, the selected index, count) are then the
+    /// selection's; the tiles held stay as they are.
+    void mostrarSolo(QList<int> posiciones, QList<Tile> extra = {});
+    /// Shows every tile held again.
+    void mostrarTodos();
+    /// A selection of the tiles shows.
+    [[nodiscard]] bool filtrada() const { return m_filtrada; }
 
     void hideHeaderFooter();
     /// Re-applies the list's style: back to its plain look and first page.
@@ -132,7 +152,9 @@ signals:
 
 private:
     void avisarCambio();
-    void liberarImagen(Tile &t);
+    /// What the list shows changed whole: told at once, or at the end of the batch.
+    void reinicio(const std::function<void()> &cambio);
+    [[nodiscard]] Tile &tileMutable(int i);
 
     bool m_visible = true;
     int m_tag = 0;
@@ -149,6 +171,9 @@ private:
     int m_lote = 0;
     bool m_pendiente = false;
     QList<Tile> m_tiles;
+    bool m_filtrada = false;
+    QList<int> m_vista;   // with a selection showing: the positions shown
+    QList<Tile> m_extra;  // tiles of the selection beyond those held
     Dibujo m_dibujo;
     std::function<void(const QString &)> m_alFallar;
     TilePagina *m_pagina;

@@ -13,12 +13,16 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    /// The page or the tiles changed: rebuild.
+    /// The page or the tiles changed: the rows that stay are told they changed and only
+    /// the difference is added or removed, so that the screen keeps the tiles it drew
+    /// instead of making them again (a page turn, a keystroke of the search).
     void reiniciar();
     /// Tile i of the whole list changed.
     void cambio(int i);
 
 private:
     [[nodiscard]] int primero() const;
+    [[nodiscard]] int filasAhora() const;
     TileList &m_lista;
+    int m_filas = 0; // the rows the screen was last told of
 };

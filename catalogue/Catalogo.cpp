@@ -2,13 +2,26 @@
 #include "app/Navegacion.h"
 
 Catalogo::Catalogo(TTabbedForm &form)
-    : Controlador(form)
+    : Controlador(form), m_guardados(form.estado.ProductosGuardados, [this] { return !f.tareas.ocupado(); })
 {
     connect(&c.ListaCat, &TileList::tocado, this, &Catalogo::ListaCatTileClick);
     connect(&c.ListaSubCat, &TileList::tocado, this, &Catalogo::ListaSubCatTileClick);
     connect(&c.ListaPro, &TileList::tocado, this, &Catalogo::ListaProTileClick);
     connect(&c.ListaPro, &TileList::detallePedido, this, &Catalogo::ListaProTileShowDetail);
     connect(&c.BuscarProBtn, &Control::pulsado, this, &Catalogo::BuscarProBtnClick);
+    connect(&c.TextoP, &Control::editado, this, &Catalogo::TextoPChange);
+
+    // The pictures written are named in the saved list in batches, not one change per file.
+    m_nombrar.setSingleShot(true);
+    m_nombrar.setInterval(100);
+    connect(&m_escritor, &EscritorFotos::escritas, &m_nombrar, qOverload<>(&QTimer::start));
+    connect(&m_nombrar, &QTimer::timeout, this, [this] { nombrarFotos(false); });
+    connect(&f.tareas, &Tareas::terminada, this, [this] { nombrarFotos(false); });
+    // Saved products the search could not see yet: the search is made again with them.
+    connect(&m_guardados, &IndiceGuardados::rehecho, this, [this] {
+        if (m_sesion.activa && c.ListaPro.visible() && !c.ListaMod.visible())
+            buscarConocidos(m_sesion.palabras);
+    });
     connect(&c.PriorBtn, &Control::pulsado, this, &Catalogo::PriorBtnClick);
     connect(&c.NextBtn, &Control::pulsado, this, &Catalogo::NextBtnClick);
     connect(&c.Btn1, &Control::pulsado, this, &Catalogo::Btn1Click);

@@ -40,3 +40,9 @@ Busqueda LeerBusqueda(const QString &texto)
         b = {true, int(TipoFiltro::Codigo), resto, cantidad};
     return b;
 }
+
+QString TextoInstantaneo(const QString &texto)
+{
+    const Busqueda b = LeerBusqueda(texto);
+    return b.cargar ? Recortar(b.filtro) : QString();
+}

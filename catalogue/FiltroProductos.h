@@ -21,3 +21,9 @@ struct Busqueda {
 /// quantity 3. A blank text, a code without a positive quantity or without a code
 /// loads nothing. The text is never trimmed: the service gets it as typed.
 [[nodiscard]] Busqueda LeerBusqueda(const QString &texto);
+
+/// What the instant search looks for as a search text is typed: the text itself; for a
+/// quantity and a code ("3*7501") the text after the "*", the quantity being the search
+/// button's business. Empty (show the list held) for a blank text and for one the
+/// button would not load ("0*7501", "x*7501", "3*").
+[[nodiscard]] QString TextoInstantaneo(const QString &texto);

@@ -29,7 +29,8 @@ bool GuardarYMostrar(TileList &lista, int i, const QByteArray &bytes, const QStr
         // A picture that cannot be cached is simply not shown; the tile stays.
         return false;
     }
-    lista.setPictureFromFile(i, ruta);
+    // The tile keeps the bytes just written (shared, not read back): the same picture the file holds.
+    lista.setPicture(i, AlmacenImagenes::instancia().guardar(bytes));
     return true;
 }
 

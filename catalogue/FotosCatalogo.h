@@ -17,7 +17,7 @@ namespace FotosCatalogo {
 /// inside the documents folder (no separators, not "." or "..", no control characters).
 [[nodiscard]] bool EsNombreLocal(const QString &nombre);
 
-/// Writes the bytes to the named file in the documents folder and loads tile i's picture
-/// from it. False, and the tile left without picture, when the file cannot be written.
+/// Writes the bytes to the named file in the documents folder and shows them as tile i's
+/// picture. False, and the tile left without picture, when the file cannot be written.
 bool GuardarYMostrar(TileList &lista, int i, const QByteArray &bytes, const QString &nombre);
 } // namespace FotosCatalogo

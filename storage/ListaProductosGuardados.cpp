@@ -22,7 +22,39 @@ ListaProductosGuardados::ListaProductosGuardados()
 {
 }
 
-void ListaProductosGuardados::setNum(int n) { m_num = std::clamp(n, 0, Capacidad); }
+void ListaProductosGuardados::setNum(int n)
+{
+    m_num = std::clamp(n, 0, Capacidad);
+    ++m_revision;
+}
+
+void ListaProductosGuardados::sumar(int n)
+{
+    m_num = std::clamp(m_num + std::max(0, n), 0, Capacidad);
+    ++m_revision;
+}
+
+namespace {
+/// The field holds that text as CopiarCampo writes it.
+bool campoIgual(const CampoFijo &campo, const QString &texto)
+{
+    CampoFijo otro;
+    CopiarCampo(texto, otro);
+    return std::equal(std::begin(campo), std::end(campo), std::begin(otro));
+}
+} // namespace
+
+bool ListaProductosGuardados::nombrarFoto(int i, const QString &id, const QString &filtro, const QString &nombre)
+{
+    if (i < 0 || i >= m_num)
+        return false;
+    TProductoGuardado &r = m_registros[i];
+    if (r.Foto[0] != u'\0' || !campoIgual(r.ID, id) || !campoIgual(r.Filtro, filtro))
+        return false;
+    CopiarCampo(nombre, r.Foto);
+    ++m_revision;
+    return true;
+}
 
 bool ListaProductosGuardados::agregar(const DatosProductoGuardado &d)
 {
@@ -30,6 +62,7 @@ bool ListaProductosGuardados::agregar(const DatosProductoGuardado &d)
         return false;
     Llenar(m_registros[m_num], d);
     ++m_num;
+    ++m_revision;
     return true;
 }
 
@@ -71,5 +104,6 @@ bool ListaProductosGuardados::cargar(const QString &ruta)
         return false;
     m_registros = std::move(nuevos);
     m_num = int(enteros);
+    ++m_revision;
     return true;
 }

@@ -17,11 +17,26 @@ public:
     [[nodiscard]] int num() const { return m_num; }
     void setNum(int n);
 
+    /// Goes up at every change of the records in use (appended, counted, named, emptied,
+    /// loaded): whoever keeps something made from them knows when to make it again.
+    [[nodiscard]] quint64 revision() const { return m_revision; }
+
     [[nodiscard]] TProductoGuardado &registro(int i) { return m_registros[i]; }
     [[nodiscard]] const TProductoGuardado &registro(int i) const { return m_registros[i]; }
 
     /// Fills the next record and counts it; false (nothing written) when all 2001 are in use.
     bool agregar(const DatosProductoGuardado &d);
+
+    /// Appending many records in two steps, so that the filling can be done on another
+    /// thread while nothing else touches the list: the k-th record after those in use
+    /// (k below libres()) is filled, then sumar counts the first n of them.
+    [[nodiscard]] int libres() const { return Capacidad - m_num; }
+    [[nodiscard]] TProductoGuardado &libre(int k) { return m_registros[m_num + k]; }
+    void sumar(int n);
+
+    /// Writes the picture-file name into record i when it is in use, still holds product
+    /// `id` of filter `filtro` and names no picture yet; true when it did.
+    bool nombrarFoto(int i, const QString &id, const QString &filtro, const QString &nombre);
 
     /// Positions of the records in use whose filter equals `filtro` exactly, in order.
     [[nodiscard]] QList<int> buscar(const QString &filtro) const;
@@ -45,4 +60,5 @@ private:
 
     Registros m_registros;
     int m_num = 0;
+    quint64 m_revision = 0;
 };

@@ -1,5 +1,6 @@
 #include "util/Textos.h"
 #include <algorithm>
+#include <array>
 
 QString QuitarSignos(const QString &s)
 {
@@ -15,6 +16,53 @@ QString MinusculasAscii(const QString &s)
     for (QChar &c : r)
         if (c.unicode() >= 'A' && c.unicode() <= 'Z')
             c = QChar(c.unicode() + ('a' - 'A'));
+    return r;
+}
+
+namespace {
+/// The base letter, in lower case, of a character that is not ASCII; 0 for a mark to drop.
+char16_t baseMinuscula(char16_t u)
+{
+    QChar c(u);
+    if (c.category() == QChar::Mark_NonSpacing)
+        return 0;
+    while (c.decompositionTag() == QChar::Canonical) {
+        const QString d = c.decomposition();
+        if (d.isEmpty() || d[0].isSurrogate())
+            break;
+        c = d[0];
+    }
+    return c.toCaseFolded().unicode();
+}
+
+/// baseMinuscula worked out once for the Latin letters (up to U+024F), which are nearly
+/// all a menu holds: the search normalises every product's text.
+constexpr char16_t FinLatinas = 0x250;
+const std::array<char16_t, FinLatinas> &tablaLatinas()
+{
+    static const std::array<char16_t, FinLatinas> t = [] {
+        std::array<char16_t, FinLatinas> r{};
+        for (char16_t u = 0; u < FinLatinas; ++u)
+            r[u] = u < 0x80 ? (u >= 'A' && u <= 'Z' ? char16_t(u + ('a' - 'A')) : u) : baseMinuscula(u);
+        return r;
+    }();
+    return t;
+}
+} // namespace
+
+QString Normalizar(const QString &s)
+{
+    const auto &latinas = tablaLatinas();
+    QString r(s.size(), Qt::Uninitialized);
+    QChar *out = r.data();
+    qsizetype n = 0;
+    for (const QChar c : s) {
+        const char16_t u = c.unicode();
+        const char16_t b = u < FinLatinas ? latinas[u] : c.isSurrogate() ? u : baseMinuscula(u);
+        if (b != 0 || u == 0)
+            out[n++] = QChar(b);
+    }
+    r.truncate(n);
     return r;
 }
 

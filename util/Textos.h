@@ -16,6 +16,11 @@
 /// Lower-cases ASCII capitals only.
 [[nodiscard]] QString MinusculasAscii(const QString &s);
 
+/// A text as the product search compares it: in lower case and without accents,
+/// diaeresis or tilde ("Tampiqueña" and "TAMPIQUENA" both give "tampiquena"). A letter
+/// loses its marks by its canonical decomposition; marks typed apart are dropped.
+[[nodiscard]] QString Normalizar(const QString &s);
+
 /// A fixed text field of 256 UTF-16 code units: up to 255 units and a terminating 0.
 using CampoFijo = char16_t[256];
 

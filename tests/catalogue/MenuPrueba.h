@@ -68,12 +68,36 @@ inline TListaCategoria categorias(const QList<TCategoria> &cs)
     return l;
 }
 
+/// `n` products with IDs from `primerId`, named after a few dishes in turn and numbered
+/// ("Carne tampiqueña 7", "Café de olla 8", ...), each with a small picture of its own.
+inline TListaProducto muchos(int n, int primerId = 1000)
+{
+    static const QStringList platos{"Carne tampiqueña", "Café de olla", "Sopa de lima", "Pozole rojo",
+                                    "Enchiladas suizas", "Agua de jamaica", "Flan napolitano", "Tacos al pastor"};
+    QList<TProducto> ps;
+    ps.reserve(n);
+    for (int i = 0; i < n; ++i)
+        ps << producto(QString::number(primerId + i), platos[i % platos.size()] + u' ' + QString::number(i + 1),
+                       10 + i, {}, "jpg-" + QByteArray::number(primerId + i));
+    return productos(ps);
+}
+
 /// The fake server answers every product request with `lista`.
 inline void responderProductos(FormaPrueba &p, const TListaProducto &lista)
 {
     p.servicio->respuestas.ListaProductoConFoto = [lista](const QString &, bool) {
         return std::optional<TListaProducto>(lista);
     };
+}
+
+/// Waits for a products task and for the pictures it queued: the tiles show first, and the
+/// files (with the saved records that name them) follow on the writer's thread.
+inline bool esperarProductos(FormaPrueba &p)
+{
+    if (!p.esperarTarea())
+        return false;
+    p.f.catalogo().terminarFotos();
+    return true;
 }
 
 /// Signs in to the fake server and shows `lista` as the product list of a text search.
@@ -83,7 +107,7 @@ inline bool mostrarProductos(FormaPrueba &p, const TListaProducto &lista, const 
         return false;
     responderProductos(p, lista);
     p.f.catalogo().CargarProductos(3, busqueda);
-    return p.esperarTarea();
+    return esperarProductos(p);
 }
 
 /// The index of the ListaPro tile whose caption starts with `texto` (capitalised description), or -1.

@@ -20,7 +20,14 @@ public:
         : p(FormaPrueba::iniCon(wsdl), std::make_shared<ClienteSoap>()), forma(&p.f)
     {
     }
-    bool esperar() { return p.esperarTarea(30000); }
+    /// The task, then the pictures it queued for their files.
+    bool esperar()
+    {
+        if (!p.esperarTarea(30000))
+            return false;
+        forma->catalogo().terminarFotos();
+        return true;
+    }
     bool iniciarSesion()
     {
         forma->controles.iUser.setText(QStringLiteral("mesero"));

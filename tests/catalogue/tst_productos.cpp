@@ -37,7 +37,7 @@ class TstProductos : public QObject {
     {
         p.f.estado.NuCategoria = n;
         p.f.catalogo().CargarProductos(1, {});
-        QVERIFY(p.esperarTarea());
+        QVERIFY(menu::esperarProductos(p));
     }
 
     static QString cat(int n) { return QStringLiteral("(PRODUCTO.NUCATEGORIA=%1)").arg(n); }

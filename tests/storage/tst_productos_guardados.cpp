@@ -191,6 +191,88 @@ private slots:
         QCOMPARE(Leer(leida.registro(0)).ID, QStringLiteral("a"));
     }
 
+    /// Records filled in place after those in use, then counted: as a list appended one by
+    /// one, and never beyond the 2001.
+    void llenarEnSuLugarYContar()
+    {
+        ListaProductosGuardados l;
+        l.agregar(producto(QStringLiteral("a"), QStringLiteral("f")));
+        QCOMPARE(l.libres(), 2000);
+        Llenar(l.libre(0), producto(QStringLiteral("b"), QStringLiteral("g")));
+        Llenar(l.libre(1), producto(QStringLiteral("c"), QStringLiteral("g")));
+        QCOMPARE(l.num(), 1); // filled, not yet in use
+        QCOMPARE(l.buscar(QStringLiteral("g")), QList<int>());
+        l.sumar(2);
+        QCOMPARE(l.buscar(QStringLiteral("g")), (QList<int>{1, 2}));
+        QCOMPARE(Leer(l.registro(2)).ID, QStringLiteral("c"));
+        l.sumar(5000);
+        QCOMPARE(l.num(), 2001);
+        QCOMPARE(l.libres(), 0);
+    }
+
+    /// A picture file is named in its record only while that record still holds the
+    /// product it was written for, and names none yet.
+    void nombrarFoto_data()
+    {
+        QTest::addColumn<int>("registro");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("filtro");
+        QTest::addColumn<bool>("nombrada");
+        QTest::newRow("el mismo") << 1 << "b" << "f" << true;
+        QTest::newRow("otro producto") << 1 << "x" << "f" << false;
+        QTest::newRow("otro filtro") << 1 << "b" << "g" << false;
+        QTest::newRow("ya tiene nombre") << 0 << "a" << "f" << false;
+        QTest::newRow("fuera de uso") << 2 << "c" << "f" << false;
+        QTest::newRow("negativo") << -1 << "b" << "f" << false;
+    }
+    void nombrarFoto()
+    {
+        QFETCH(int, registro);
+        QFETCH(QString, id);
+        QFETCH(QString, filtro);
+        QFETCH(bool, nombrada);
+        ListaProductosGuardados l;
+        l.agregar(producto(QStringLiteral("a"), QStringLiteral("f")));
+        DatosProductoGuardado sinFoto = producto(QStringLiteral("b"), QStringLiteral("f"));
+        sinFoto.Foto.clear();
+        l.agregar(sinFoto);
+        sinFoto.ID = QStringLiteral("c");
+        l.agregar(sinFoto);
+        l.setNum(2);
+        const quint64 antes = l.revision();
+        QCOMPARE(l.nombrarFoto(registro, id, filtro, QStringLiteral("nueva.jpg")), nombrada);
+        QCOMPARE(l.revision() != antes, nombrada);
+        QCOMPARE(Leer(l.registro(1)).Foto, nombrada ? QStringLiteral("nueva.jpg") : QString());
+        QCOMPARE(Leer(l.registro(0)).Foto, QStringLiteral("a.jpg"));
+    }
+
+    /// Every change of the records in use is told by the revision; reading is not.
+    void revisionPorCadaCambio()
+    {
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath(QStringLiteral("Pos_Prod.dat"));
+        ListaProductosGuardados l;
+        quint64 r = l.revision();
+        const auto cambio = [&] {
+            const bool cambia = l.revision() != r;
+            r = l.revision();
+            return cambia;
+        };
+        l.agregar(producto(QStringLiteral("a"), QStringLiteral("f")));
+        QVERIFY(cambio());
+        Llenar(l.libre(0), producto(QStringLiteral("b"), QStringLiteral("f")));
+        l.sumar(1);
+        QVERIFY(cambio());
+        QVERIFY(l.guardar(ruta));
+        (void)l.buscar(QStringLiteral("f"));
+        QVERIFY(!cambio());
+        l.setNum(0);
+        QVERIFY(cambio());
+        QVERIFY(l.cargar(ruta));
+        QVERIFY(cambio());
+        QCOMPARE(l.num(), 2);
+    }
+
     void guardarFallidoNoCreaNada()
     {
         QTemporaryDir dir;
