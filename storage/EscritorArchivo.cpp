@@ -38,16 +38,18 @@ EscritorArchivo::~EscritorArchivo()
     m_hilo.join();
 }
 
-void EscritorArchivo::escribir(Contenido contenido)
+void EscritorArchivo::escribir(Contenido contenido, bool duradero)
 {
     {
         std::lock_guard l(m_mutex);
         m_pendiente = std::move(contenido);
+        m_duradero = m_duradero || duradero; // a replaced request keeps its promise
     }
     m_cambio.notify_all();
 }
 
-void EscritorArchivo::borrar() { escribir({}); }
+// Removals are rare and final: a comanda sent or cancelled must not come back after a power cut.
+void EscritorArchivo::borrar() { escribir({}, true); }
 
 void EscritorArchivo::esperar()
 {
@@ -55,7 +57,7 @@ void EscritorArchivo::esperar()
     m_cambio.wait(l, [this] { return !m_pendiente && !m_ocupado; });
 }
 
-QString EscritorArchivo::escribirAhora(const QString &ruta, const QByteArray &datos)
+QString EscritorArchivo::escribirAhora(const QString &ruta, const QByteArray &datos, bool duradero)
 {
     // One writer per file: the temporary name can be fixed.
     const QByteArray destino = QFile::encodeName(ruta);
@@ -88,7 +90,8 @@ QString EscritorArchivo::escribirAhora(const QString &ruta, const QByteArray &da
         ::unlink(temporal.constData());
         return error;
     }
-    SincronizarCarpeta(ruta);
+    if (duradero)
+        SincronizarCarpeta(ruta);
     return {};
 }
 
@@ -100,15 +103,17 @@ void EscritorArchivo::trabajar()
         if (!m_pendiente)
             return; // m_fin with nothing left to write
         Contenido contenido = std::move(*m_pendiente);
+        const bool duradero = std::exchange(m_duradero, false);
         m_pendiente.reset();
         m_ocupado = true;
         l.unlock();
 
         QString error;
         if (contenido) {
-            error = escribirAhora(m_ruta, contenido());
+            error = escribirAhora(m_ruta, contenido(), duradero);
         } else if (::unlink(QFile::encodeName(m_ruta).constData()) == 0) {
-            SincronizarCarpeta(m_ruta);
+            if (duradero)
+                SincronizarCarpeta(m_ruta);
         } else if (errno != ENOENT) {
             error = ErrorSistema(QStringLiteral("borrar"), m_ruta);
         }

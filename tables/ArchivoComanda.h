@@ -25,7 +25,7 @@ public:
 inline constexpr const char *NombreArchivoComanda = "ComandaEnCurso.json";
 
 /// The file's bytes: a first line with the format, its version, the body's length and
-/// its SHA-256, then the body in JSON. The check tells a cut-off or damaged file.
+/// its BLAKE2b-256 (SHA-256 in version 1), then the body in JSON. The check tells a cut-off or damaged file.
 [[nodiscard]] QByteArray EscribirComandaEnCurso(const ComandaEnCurso &c);
 
 /// Reads the bytes whole or not at all: throws ErrorComandaGuardada for a damaged or

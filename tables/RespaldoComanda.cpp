@@ -39,8 +39,10 @@ void RespaldoComanda::Guardar()
         m_escritor->borrar();
         return;
     }
-    // Copied here, encoded on the writer's thread: the screen pays only for the copy.
-    m_escritor->escribir([c = actual()] { return EscribirComandaEnCurso(c); });
+    // Copied here, encoded on the writer's thread: the screen pays only for the copy. While
+    // a try may be on the server, the state must also outlive a power cut at once: without
+    // it a resend would not look for the comanda first.
+    m_escritor->escribir([c = actual()] { return EscribirComandaEnCurso(c); }, e.Envio.bloqueada());
 }
 
 void RespaldoComanda::esperar()

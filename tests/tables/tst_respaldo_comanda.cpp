@@ -123,6 +123,13 @@ private slots:
         ComandaEnCurso sinPrevias = c;
         sinPrevias.envio.previas.reset();
         QVERIFY(!LeerComandaEnCurso(EscribirComandaEnCurso(sinPrevias)).envio.previas);
+
+        // A file of the first version, summed with SHA-256, is still read.
+        const QByteArray actual = EscribirComandaEnCurso(c);
+        const QByteArray cuerpo = actual.mid(actual.indexOf('\n') + 1).chopped(1);
+        const QByteArray primera = "TrazenMovil-Comanda 1 " + QByteArray::number(cuerpo.size()) + ' '
+            + QCryptographicHash::hash(cuerpo, QCryptographicHash::Sha256).toHex() + '\n' + cuerpo + '\n';
+        QCOMPARE(LeerComandaEnCurso(primera).nombre, c.nombre);
     }
 
     // A file that cannot be taken back whole is set aside, never half loaded, and the
@@ -138,7 +145,7 @@ private slots:
         QByteArray volteado = buena;
         volteado[volteado.indexOf("Terraza")] = 't';
         QByteArray otraVersion = buena;
-        otraVersion.replace("TrazenMovil-Comanda 1 ", "TrazenMovil-Comanda 2 ");
+        otraVersion.replace("TrazenMovil-Comanda 2 ", "TrazenMovil-Comanda 3 ");
         const QByteArray cuerpoMalo = "{\"usuario\": 5}";
         const QByteArray sinComanda = "TrazenMovil-Comanda 1 " + QByteArray::number(cuerpoMalo.size()) + ' '
             + QCryptographicHash::hash(cuerpoMalo, QCryptographicHash::Sha256).toHex() + '\n' + cuerpoMalo;
