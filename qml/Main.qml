@@ -28,14 +28,50 @@ ApplicationWindow {
 
     function ctl(n) { return form.control(n) }
 
+    // The texts follow the lists' font size of the display settings: the one stored, from
+    // the start; a new one once the settings screen is left, as the lists do.
+    function ajustarTexto() {
+        if (form.activeTab !== "TabSettings")
+            Theme.fuenteListados = ctl("Fuente2").value
+    }
+    Component.onCompleted: {
+        form.FormResize(width)
+        ajustarTexto()
+    }
+    Connections {
+        target: ventana.ctl("Fuente2")
+        function onChanged() { ventana.ajustarTexto() }
+    }
+
+    // What takes the keyboard focus inside a scrolled screen is scrolled into view.
+    onActiveFocusItemChanged: mostrar(activeFocusItem)
+    function mostrar(item) {
+        if (!item || !item.visible)
+            return
+        for (let p = item.parent; p; p = p.parent) {
+            if (p.contentItem === undefined || p.contentY === undefined || p.currentIndex !== undefined)
+                continue
+            if (p.contentHeight <= p.height)
+                return
+            const r = item.mapToItem(p.contentItem, 0, 0, item.width, item.height)
+            if (r.y < p.contentY)
+                p.contentY = Math.max(0, r.y - 8)
+            else if (r.y + r.height > p.contentY + p.height)
+                p.contentY = Math.min(p.contentHeight - p.height, r.y + r.height - p.height + 8)
+            return
+        }
+    }
+
     onClosing: (close) => { close.accepted = form.FormCloseQuery() }
     onWidthChanged: form.FormResize(width)
-    Component.onCompleted: form.FormResize(width)
     Connections {
         target: ventana.form
         function onSalir() { ventana.close() }
         // Keys go to the back key's handler until the new screen gives a field the focus.
-        function onActiveTabChanged() { contenido.forceActiveFocus() }
+        function onActiveTabChanged() {
+            contenido.forceActiveFocus()
+            ventana.ajustarTexto()
+        }
     }
 
     // While a task runs the screen takes no input, the drawer included.
@@ -49,12 +85,27 @@ ApplicationWindow {
         enabled: ventana.ctl("ContentLayout").enabled
         focus: true
 
-        // The device back key (Escape on a desktop) and the Menu key.
+        // The device back key (Escape on a desktop) and the Menu key. A key goes back only
+        // when it was pressed here too: the Escape that closed a dialog or the drawer does not.
+        property bool atrasPulsado: false
+        Keys.onPressed: (evento) => {
+            Theme.teclado = true
+            if (evento.key === Qt.Key_Escape || evento.key === Qt.Key_Back)
+                atrasPulsado = true
+        }
         Keys.onReleased: (evento) => {
             if (evento.key === Qt.Key_Menu || evento.key === Qt.Key_F10) {
                 cajon.open()
                 evento.accepted = true
                 return
+            }
+            if (evento.key === Qt.Key_Escape || evento.key === Qt.Key_Back) {
+                const pulsado = atrasPulsado
+                atrasPulsado = false
+                if (!pulsado) {
+                    evento.accepted = true
+                    return
+                }
             }
             evento.accepted = ventana.form.navegacion.FormKeyUp(evento.key)
         }
@@ -82,10 +133,15 @@ ApplicationWindow {
                 model: ventana.pestanas
                 delegate: Loader {
                     required property string modelData
+                    readonly property bool actual: ventana.form.activeTab === modelData
                     objectName: modelData
-                    active: true
+                    // Each screen is made the first time it shows, and kept: the window
+                    // opens without building the nine it does not show.
+                    active: false
+                    onActualChanged: if (actual) active = true
+                    Component.onCompleted: if (actual) active = true
                     // A hidden screen takes no keys: its fields lose the focus with it.
-                    enabled: ventana.form.activeTab === modelData
+                    enabled: actual
                     source: "screens/" + modelData + ".qml"
                     onLoaded: item.form = ventana.form
                     // A screen that is not there yet shows its name.
@@ -94,6 +150,7 @@ ApplicationWindow {
                         visible: parent.status === Loader.Error
                         text: parent.modelData
                         color: Theme.textoSuave
+                        font.pixelSize: Theme.texto14
                     }
                 }
             }
@@ -117,7 +174,10 @@ ApplicationWindow {
         id: cajon
         form: ventana.form
         height: ventana.height
+        width: Math.min(Theme.tam(250), ventana.width - 56)
         bloqueado: ventana.ocupado
+        // The keys go back to the screens.
+        onClosed: contenido.forceActiveFocus()
     }
 
     Espera {

@@ -9,8 +9,10 @@ Rectangle {
     property QtObject dialogo
     objectName: "ActivityDialog1"
     visible: dialogo ? dialogo.shown : false
-    width: Math.min(parent.width - 32, 320)
-    height: 56
+    width: Math.min(parent.width - 32, Theme.tam(320))
+    height: Math.max(56, textos.implicitHeight + 16)
+    Accessible.role: Accessible.AlertMessage
+    Accessible.name: dialogo ? dialogo.title + ". " + dialogo.message : ""
     radius: 8
     color: Theme.superficieAlta
     border.color: Theme.linea
@@ -25,18 +27,19 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
         }
         Column {
+            id: textos
             anchors.verticalCenter: parent.verticalCenter
             Text {
                 text: actividad.dialogo ? actividad.dialogo.title : ""
                 color: Theme.textoSuave
-                font.pixelSize: 12
+                font.pixelSize: Theme.texto12
                 font.bold: true
             }
             Text {
                 objectName: "ActivityDialog1_mensaje"
                 text: actividad.dialogo ? actividad.dialogo.message : ""
                 color: Theme.texto
-                font.pixelSize: 15
+                font.pixelSize: Theme.tam(15)
             }
         }
     }

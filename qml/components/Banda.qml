@@ -9,8 +9,10 @@ Item {
     property color color: Theme.superficieAlta
     property int tamano: Theme.texto16
     property bool titulo: false
+    property int alturaMinima: titulo ? 50 : 58
     default property alias contenido: derecha.data
-    implicitHeight: titulo ? 50 : 58
+    // A label that a large text size wraps makes the band taller.
+    implicitHeight: Math.max(alturaMinima, etiquetaTexto.contentHeight + 16, derecha.implicitHeight + 8)
     Layout.fillWidth: true
 
     Rectangle {
@@ -19,6 +21,7 @@ Item {
         opacity: 0.5
     }
     Text {
+        id: etiquetaTexto
         anchors.left: parent.left
         anchors.leftMargin: 14
         anchors.right: derecha.left

@@ -5,13 +5,16 @@ import QtQuick.Layouts
 
 // The side drawer: the logo, then "Menú Principal", "Configurar parámetros",
 // "Cerrar Sesión" and "Salir". The waiter opens it by swiping from the left edge (or
-// holding the header, or the Menu key); the program only ever closes it.
+// holding the header, or the Menu key); the program only ever closes it. Opened, it
+// takes the keys: Tab or the arrows move between its items, Enter or Space choose one,
+// Escape closes it.
 Drawer {
     id: cajon
     property QtObject form
     property bool bloqueado: false // a task runs: neither the swipe nor the items
     objectName: "MultiView1"
     interactive: !bloqueado
+    focus: true
     onBloqueadoChanged: if (bloqueado) close()
     width: 250
     edge: Qt.LeftEdge
@@ -21,7 +24,10 @@ Drawer {
 
     function ctl(n) { return form.control(n) }
 
-    onOpened: ctl("MultiView1").visible = true
+    onOpened: {
+        ctl("MultiView1").visible = true
+        primera.forceActiveFocus(Theme.teclado ? Qt.TabFocusReason : Qt.OtherFocusReason)
+    }
     onClosed: ctl("MultiView1").visible = false
     Connections {
         target: cajon.ctl("MultiView1")
@@ -32,14 +38,34 @@ Drawer {
     }
 
     component Opcion: ItemDelegate {
+        id: opcion
         property QtObject control
         objectName: control ? control.name : ""
         Layout.fillWidth: true
-        implicitHeight: 56
+        implicitHeight: Math.max(56, implicitContentHeight + topPadding + bottomPadding)
         text: control ? control.text : ""
         enabled: (control ? control.enabled : true) && !cajon.bloqueado
-        font.pixelSize: 16
+        font.pixelSize: Theme.tam(16)
+        focusPolicy: Qt.StrongFocus
         onClicked: control.pulsar()
+        Keys.onReturnPressed: opcion.clicked()
+        Keys.onEnterPressed: opcion.clicked()
+        Keys.onDownPressed: opcion.nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
+        Keys.onUpPressed: opcion.nextItemInFocusChain(false).forceActiveFocus(Qt.TabFocusReason)
+        Accessible.role: Accessible.MenuItem
+        Accessible.name: text
+        contentItem: Text {
+            text: opcion.text
+            font: opcion.font
+            color: opcion.enabled ? Theme.texto : Theme.textoApagado
+            wrapMode: Text.WordWrap
+            verticalAlignment: Text.AlignVCenter
+        }
+        background: Rectangle {
+            color: opcion.down ? Theme.superficieAlta : "transparent"
+            border.width: opcion.visualFocus ? 3 : 0
+            border.color: Theme.foco
+        }
     }
     component Separador: Rectangle {
         Layout.fillWidth: true
@@ -50,6 +76,8 @@ Drawer {
     ColumnLayout {
         anchors.fill: parent
         spacing: 0
+        Accessible.role: Accessible.Dialog
+        Accessible.name: "Menú"
         Rectangle {
             Layout.fillWidth: true
             implicitHeight: 150
@@ -64,7 +92,7 @@ Drawer {
                 sourceSize.height: 192
             }
         }
-        Opcion { control: cajon.ctl("MainMenuBtn") }
+        Opcion { id: primera; control: cajon.ctl("MainMenuBtn") }
         Separador {}
         Opcion { control: cajon.ctl("ConfigurarBtn") }
         Separador {}

@@ -3,14 +3,17 @@ import QtQuick.Controls
 import QtQuick.Controls.Material
 
 // The header bar: the title across it, the drawer button at the left (hidden) and
-// back, OK, comanda and refresh at the right, each shown as the model says.
+// back, OK, comanda and refresh at the right, each shown as the model says. At a large
+// text size a long title takes a second line and the bar grows with it.
 Rectangle {
     id: barra
     property QtObject form
     signal abrirMenu()
     objectName: "HeaderToolBar"
-    height: Theme.alturaEncabezado
+    height: Math.max(Theme.alturaEncabezado, titulo.contentHeight + 8)
     color: Theme.encabezado
+    Accessible.role: Accessible.ToolBar
+    Accessible.name: titulo.text
 
     function ctl(n) { return form.control(n) }
 
@@ -18,12 +21,23 @@ Rectangle {
         id: botonIcono
         property QtObject control
         property string icono
+        property string nombre
         objectName: control ? control.name : ""
+        Accessible.role: Accessible.Button
+        Accessible.name: nombre
+        Keys.onReturnPressed: botonIcono.clicked()
+        Keys.onEnterPressed: botonIcono.clicked()
         visible: control ? control.visible : false
         enabled: control ? control.enabled : true
         width: 48
         height: 48
         onClicked: control.pulsar()
+        background: Rectangle {
+            radius: 6
+            color: botonIcono.down ? Theme.superficieAlta : "transparent"
+            border.width: botonIcono.visualFocus ? 3 : 0
+            border.color: Theme.foco
+        }
         contentItem: Item {
             Image {
                 anchors.centerIn: parent
@@ -37,42 +51,49 @@ Rectangle {
     }
 
     Text {
+        id: titulo
         objectName: "ToolBarLabel"
         anchors.fill: parent
         anchors.leftMargin: 56
         anchors.rightMargin: derecha.width + 8
         text: barra.ctl("ToolBarLabel").text
         color: Theme.texto
-        font.pixelSize: 17
+        font.pixelSize: Theme.tam(17)
         font.bold: true
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+        wrapMode: Text.WordWrap
+        maximumLineCount: 2
         elide: Text.ElideRight
     }
 
     BotonIcono {
         anchors.left: parent.left
+        anchors.verticalCenter: parent.verticalCenter
         control: barra.ctl("MenuBtn")
         icono: "ic_menu"
+        nombre: "Menú"
     }
 
     Row {
         id: derecha
         anchors.right: parent.right
         height: parent.height
-        BotonIcono { control: barra.ctl("RefreshBtn"); icono: "ic_refrescar" }
-        BotonIcono { control: barra.ctl("ComandaBtn"); icono: "ic_comanda" }
-        BotonIcono { control: barra.ctl("OKBtn"); icono: "ic_ok" }
+        BotonIcono { anchors.verticalCenter: parent.verticalCenter; control: barra.ctl("RefreshBtn"); icono: "ic_refrescar"; nombre: "Actualizar" }
+        BotonIcono { anchors.verticalCenter: parent.verticalCenter; control: barra.ctl("ComandaBtn"); icono: "ic_comanda"; nombre: "Comanda" }
+        BotonIcono { anchors.verticalCenter: parent.verticalCenter; control: barra.ctl("OKBtn"); icono: "ic_ok"; nombre: "Aceptar" }
         // The back button sits in its holder, 56 wide.
         Item {
             width: 56
             height: 48
+            anchors.verticalCenter: parent.verticalCenter
             visible: barra.ctl("BackBtn").visible
             BotonIcono {
                 anchors.centerIn: parent
                 objectName: "BackBtn2"
                 control: barra.ctl("BackBtn")
                 icono: "ic_atras"
+                nombre: "Regresar"
             }
         }
     }

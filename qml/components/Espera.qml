@@ -8,9 +8,11 @@ Item {
     id: espera
     property QtObject form
     objectName: "WaitLayout"
-    width: 353
-    height: 185
+    width: Math.min(Theme.tam(353), parent ? parent.width - 24 : 353)
+    height: Math.max(185, espera_texto.implicitHeight + espera_pie.implicitHeight + 80)
     visible: form.control("WaitLayout").visible
+    Accessible.role: Accessible.AlertMessage
+    Accessible.name: espera_texto.text + ". " + espera_pie.text
 
     Rectangle {
         objectName: "FrameRectangle"
@@ -21,15 +23,16 @@ Item {
         radius: 10
     }
     Text {
+        id: espera_texto
         objectName: "LabelWait"
         anchors.top: parent.top
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.margins: 6
-        height: 65
+        height: Math.max(65, implicitHeight)
         text: espera.form.control("LabelWait").text
         color: "#12304f"
-        font.pixelSize: 18
+        font.pixelSize: Theme.tam(18)
         font.bold: true
         wrapMode: Text.Wrap
         horizontalAlignment: Text.AlignHCenter
@@ -38,20 +41,21 @@ Item {
     BusyIndicator {
         objectName: "AniIndicator1"
         anchors.centerIn: parent
-        anchors.verticalCenterOffset: 8
+        anchors.verticalCenterOffset: (espera_texto.height - espera_pie.height) / 2 + 8
         running: espera.visible && espera.form.control("AniIndicator1").enabled
         visible: espera.form.control("AniIndicator1").visible
         Material.accent: "dodgerblue"
     }
     Text {
+        id: espera_pie
         objectName: "Label12"
         anchors.bottom: parent.bottom
         anchors.left: parent.left
         anchors.right: parent.right
-        height: 49
+        height: Math.max(49, implicitHeight + 8)
         text: "Por favor Espere"
         color: "#12304f"
-        font.pixelSize: 15
+        font.pixelSize: Theme.tam(15)
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
     }

@@ -4,27 +4,44 @@ import QtQuick.Layouts
 
 // Draws a list view of the model: headings, items (text at the left, detail in yellow
 // at the right) and closing rows. Tap and double tap reach the model; lists that allow
-// it delete a row with a swipe to the left and its delete button.
+// it delete a row with a swipe to the left and its delete button. With the keyboard,
+// Tab enters the list, the arrows move from row to row, Space taps the row, Enter
+// double-taps it and Delete deletes it.
 ListView {
     id: filas
     property QtObject vista
     property int alturaItem: 58
     property int alturaEncabezado: 40
+    /// What a screen reader calls the list ("Comanda").
+    property string nombre
+    /// The model's font sizes already follow the display settings (the list of comandas):
+    /// the others grow with the rest of the texts.
+    property bool sigueAjustes: false
+    readonly property real escalaTexto: sigueAjustes ? 1 : Theme.escala
     objectName: vista ? vista.name : ""
     visible: vista ? vista.visible : true
     model: vista
     clip: true
     boundsBehavior: Flickable.StopAtBounds
-    currentIndex: vista ? vista.selectedIndex : -1
+    activeFocusOnTab: count > 0
+    keyNavigationEnabled: true
     ScrollBar.vertical: ScrollBar {}
+    Accessible.role: Accessible.List
+    Accessible.name: nombre
 
+    function tamano(n) { return Math.round(n * escalaTexto) }
+
+    // The keyboard's row follows the one the model selects.
     Connections {
         target: filas.vista
         function onChanged() {
+            if (filas.vista.selectedIndex >= 0 && filas.vista.selectedIndex < filas.count)
+                filas.currentIndex = filas.vista.selectedIndex
             if (filas.vista.scrollTo >= 0 && filas.vista.scrollTo < filas.count)
                 filas.positionViewAtIndex(filas.vista.scrollTo, ListView.Contain)
         }
     }
+    onCurrentIndexChanged: if (activeFocus && currentIndex >= 0) positionViewAtIndex(currentIndex, ListView.Contain)
 
     delegate: SwipeDelegate {
         id: fila
@@ -36,13 +53,28 @@ ListView {
 
         objectName: filas.objectName + "_fila_" + index
         width: ListView.view.width
-        height: kind === 1 ? filas.alturaEncabezado
-              : kind === 2 ? Math.max(40, pie.implicitHeight + 16)
+        height: kind === 1 ? Math.max(Theme.toque, filas.alturaEncabezado, encabezado.implicitHeight + 12)
+              : kind === 2 ? Math.max(Theme.toque, pie.implicitHeight + 16)
               : Math.max(filas.alturaItem, cuerpo.implicitHeight + 16)
         padding: 0
+        topPadding: 0
+        bottomPadding: 0
+        leftPadding: 0
+        rightPadding: 0
         swipe.enabled: filas.vista && filas.vista.canDelete && kind === 0
         highlighted: rowSelected
         hoverEnabled: false
+        // The list takes the focus as a whole; the arrows choose the row within it.
+        focusPolicy: Qt.NoFocus
+        focus: ListView.isCurrentItem
+
+        Accessible.role: Accessible.ListItem
+        Accessible.name: rowDetail.length > 0 ? rowText + ", " + rowDetail : rowText
+        Accessible.selected: rowSelected
+
+        Keys.onReturnPressed: if (filas.vista) filas.vista.tocarDoble(index)
+        Keys.onEnterPressed: if (filas.vista) filas.vista.tocarDoble(index)
+        Keys.onDeletePressed: if (swipe.enabled) filas.vista.borrar(index)
 
         background: Rectangle {
             color: fila.rowSelected ? Theme.superficieAlta : (fila.kind === 1 ? Theme.encabezado : Theme.superficie)
@@ -52,17 +84,25 @@ ListView {
                 height: 1
                 color: Theme.linea
             }
+            Rectangle {
+                visible: fila.activeFocus && Theme.teclado
+                anchors.fill: parent
+                color: "transparent"
+                border.width: 3
+                border.color: Theme.foco
+            }
         }
 
         contentItem: Item {
             Text {
+                id: encabezado
                 visible: fila.kind === 1
                 anchors.fill: parent
                 anchors.leftMargin: 14
                 verticalAlignment: Text.AlignVCenter
                 text: fila.rowText
                 color: Theme.detalle
-                font.pixelSize: filas.vista ? filas.vista.headerFont - 2 : 18
+                font.pixelSize: filas.vista ? filas.tamano(filas.vista.headerFont - 2) : 18
                 font.bold: true
                 elide: Text.ElideRight
             }
@@ -77,13 +117,13 @@ ListView {
                     Layout.fillWidth: true
                     text: fila.rowText
                     color: Theme.texto
-                    font.pixelSize: filas.vista ? filas.vista.itemFont : 15
+                    font.pixelSize: filas.vista ? filas.tamano(filas.vista.itemFont) : 15
                     wrapMode: Text.Wrap
                 }
                 Text {
                     text: fila.rowDetail
                     color: Theme.detalle
-                    font.pixelSize: filas.vista ? filas.vista.itemFont : 15
+                    font.pixelSize: filas.vista ? filas.tamano(filas.vista.itemFont) : 15
                     font.bold: true
                     horizontalAlignment: Text.AlignRight
                 }
@@ -92,27 +132,32 @@ ListView {
                 id: pie
                 visible: fila.kind === 2
                 anchors.fill: parent
+                anchors.leftMargin: 14
                 anchors.rightMargin: 14
                 verticalAlignment: Text.AlignVCenter
                 horizontalAlignment: Text.AlignRight
                 text: fila.rowText
                 color: Theme.texto
-                font.pixelSize: filas.vista ? filas.vista.footerFont - 2 : 16
+                font.pixelSize: filas.vista ? filas.tamano(filas.vista.footerFont - 2) : 16
                 font.bold: true
+                wrapMode: Text.Wrap
             }
         }
 
         swipe.right: Rectangle {
             objectName: filas.objectName + "_eliminar_" + fila.index
-            width: 110
+            width: Math.max(110, eliminar.implicitWidth + 28)
             height: fila.height
             anchors.right: parent.right
             color: Theme.peligro
+            Accessible.role: Accessible.Button
+            Accessible.name: eliminar.text
             Text {
+                id: eliminar
                 anchors.centerIn: parent
                 text: "Eliminar"
-                color: "white"
-                font.pixelSize: 15
+                color: Theme.textoSobre(Theme.peligro)
+                font.pixelSize: Theme.tam(15)
                 font.bold: true
             }
             SwipeDelegate.onClicked: {

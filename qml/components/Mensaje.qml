@@ -4,7 +4,8 @@ import QtQuick.Controls.Material
 import QtQuick.Layouts
 
 // The message dialogs: the first one waiting in the model is shown; its buttons
-// answer it. Closing it without an answer counts as No.
+// answer it. Closing it without an answer (Escape) counts as No. It opens with the
+// focus on its default button; Tab and the arrows move between the buttons.
 Popup {
     id: mensaje
     property QtObject dialogos
@@ -26,8 +27,26 @@ Popup {
     }
     Overlay.modal: Rectangle { color: "#99000000" }
 
+
     property bool respondido: false
-    onOpened: respondido = false
+    onOpened: {
+        respondido = false
+        enfocarDefecto()
+    }
+    // A dialog that follows another one while open gets the focus on its own default button.
+    Connections {
+        target: mensaje.dialogos
+        function onChanged() { if (mensaje.opened) Qt.callLater(mensaje.enfocarDefecto) }
+    }
+    function enfocarDefecto() {
+        for (let i = 0; i < botones.count; ++i) {
+            const b = botones.itemAt(i)
+            if (b && (b.porDefecto || i === botones.count - 1)) {
+                b.forceActiveFocus(Theme.teclado ? Qt.TabFocusReason : Qt.OtherFocusReason)
+                return
+            }
+        }
+    }
     onClosed: if (!respondido && dialogos && dialogos.abierto) dialogos.responder("")
 
     function responder(boton) {
@@ -45,24 +64,29 @@ Popup {
 
     contentItem: ColumnLayout {
         spacing: 16
+        Accessible.role: mensaje.dialogos && mensaje.dialogos.tipo === "confirmacion" ? Accessible.Dialog : Accessible.AlertMessage
+        Accessible.name: texto.text
+        Accessible.description: mensaje.titulo()
         Text {
             text: mensaje.titulo()
             color: Theme.textoSuave
-            font.pixelSize: 14
+            font.pixelSize: Theme.texto14
             font.bold: true
         }
         Text {
+            id: texto
             objectName: "Dialogo_texto"
             Layout.fillWidth: true
             text: mensaje.dialogos ? mensaje.dialogos.texto.replace(/\r/g, "\n") : ""
             color: Theme.texto
-            font.pixelSize: 17
+            font.pixelSize: Theme.tam(17)
             wrapMode: Text.Wrap
         }
         RowLayout {
             Layout.alignment: Qt.AlignRight
             spacing: 8
             Repeater {
+                id: botones
                 model: mensaje.dialogos ? mensaje.dialogos.botones : []
                 delegate: Button {
                     id: boton
@@ -70,15 +94,21 @@ Popup {
                     readonly property bool porDefecto: modelData === mensaje.dialogos.botonPorDefecto
                     objectName: "Dialogo_" + modelData
                     text: mensaje.etiqueta(modelData)
-                    implicitWidth: 96
-                    implicitHeight: Theme.alturaBoton
-                    font.pixelSize: 15
+                    implicitWidth: Math.max(96, implicitContentWidth + leftPadding + rightPadding)
+                    implicitHeight: Math.max(Theme.alturaBoton, implicitContentHeight + topPadding + bottomPadding)
+                    font.pixelSize: Theme.tam(15)
                     font.bold: true
                     onClicked: mensaje.responder(modelData)
+                    Keys.onReturnPressed: boton.clicked()
+                    Keys.onEnterPressed: boton.clicked()
+                    Keys.onLeftPressed: boton.nextItemInFocusChain(false).forceActiveFocus(Qt.TabFocusReason)
+                    Keys.onRightPressed: boton.nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
+                    Accessible.role: Accessible.Button
+                    Accessible.name: text
                     contentItem: Text {
                         text: boton.text
                         font: boton.font
-                        color: boton.porDefecto ? "white" : Theme.acento
+                        color: boton.porDefecto ? Theme.textoSobre(Theme.acento) : Theme.acento
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignVCenter
                     }
@@ -86,8 +116,8 @@ Popup {
                         radius: 6
                         color: boton.porDefecto ? (boton.down ? Qt.darker(Theme.acento, 1.25) : Theme.acento)
                                                 : (boton.down ? Theme.superficieAlta : "transparent")
-                        border.color: Theme.acento
-                        border.width: boton.porDefecto ? 0 : 2
+                        border.color: boton.visualFocus ? Theme.foco : Theme.acento
+                        border.width: boton.visualFocus ? 3 : boton.porDefecto ? 0 : 2
                     }
                 }
             }

@@ -3,25 +3,31 @@ import QtQuick.Controls
 import QtQuick.Controls.Material
 
 // A text field bound to a control: what the user types goes to the model, what the
-// model writes shows here, and the model can ask for the focus.
+// model writes shows here, and the model can ask for the focus. `nombre` is what a
+// screen reader calls it (the label at its side, or the hint it shows while empty).
 TextField {
     id: campo
     property QtObject control
+    property string nombre: placeholderText
     signal enter()
     objectName: control ? control.name : ""
     visible: control ? control.visible : true
     enabled: control ? control.enabled : true
-    implicitHeight: Theme.alturaBoton
+    implicitHeight: Math.max(Theme.alturaBoton, contentHeight + topPadding + bottomPadding)
     font.pixelSize: Theme.texto16
+    // A locked field (the DNS after a sign-in) reads as such, not as one to type in: faded,
+    // white still reads at 5.4:1 on the panels.
+    opacity: enabled ? 1 : 0.55
     color: Theme.texto
-    placeholderTextColor: Theme.textoSuave
+    placeholderTextColor: enabled ? Theme.textoSuave : Theme.texto
     selectByMouse: true
-    // A locked field (the DNS after a sign-in) reads as such, not as one to type in.
-    opacity: enabled ? 1 : 0.45
     onControlChanged: if (control) text = control.text
     onTextEdited: if (control) control.editar(text)
     Keys.onReturnPressed: campo.enter()
     Keys.onEnterPressed: campo.enter()
+    Accessible.role: Accessible.EditableText
+    Accessible.name: nombre
+    Accessible.readOnly: readOnly
     Connections {
         target: campo.control
         function onChanged() {

@@ -3,16 +3,22 @@ import QtQuick.Controls
 import QtQuick.Controls.Material
 
 // A switch bound to a control, drawn with plain shapes so it looks the same on every
-// renderer.
+// renderer; Space or Enter toggles it. `nombre` is the label at its side.
 Switch {
     id: interruptor
     property QtObject control
+    property string nombre
     objectName: control ? control.name : ""
     visible: control ? control.visible : true
     enabled: control ? control.enabled : true
     checked: control ? control.checked : false
     implicitHeight: Theme.toque
+    implicitWidth: indicator.implicitWidth + leftPadding + rightPadding
     onToggled: if (control) control.alternar(checked)
+    Keys.onReturnPressed: { toggle(); toggled() }
+    Keys.onEnterPressed: { toggle(); toggled() }
+    Accessible.role: Accessible.CheckBox
+    Accessible.name: nombre
 
     indicator: Rectangle {
         implicitWidth: 52
@@ -22,6 +28,8 @@ Switch {
         radius: 15
         color: interruptor.checked ? Theme.acento : "#4b5260"
         opacity: interruptor.enabled ? 1 : 0.5
+        border.width: interruptor.visualFocus ? 3 : 0
+        border.color: Theme.foco
         Rectangle {
             x: interruptor.checked ? parent.width - width - 3 : 3
             y: 3

@@ -44,19 +44,31 @@ Item {
                     objectName: "Button1"
                     Layout.rowSpan: 2
                     Layout.alignment: Qt.AlignVCenter
-                    implicitWidth: Theme.toque + 4
-                    implicitHeight: Theme.toque + 4
+                    padding: 0
+                    implicitWidth: Math.max(Theme.toque + 4, implicitContentHeight + 8)
+                    implicitHeight: implicitWidth
                     visible: pantalla.ctl("Button1") ? pantalla.ctl("Button1").visible : true
                     enabled: pantalla.ctl("Button1") ? pantalla.ctl("Button1").enabled : true
                     text: "✎"
-                    font.pixelSize: 24
-                    Material.foreground: Theme.acento
+                    font.pixelSize: Theme.tam(24)
+                    Material.foreground: enabled ? Theme.acento : Theme.textoApagado
                     onClicked: pantalla.ctl("Button1").pulsar()
+                    Keys.onReturnPressed: clicked()
+                    Keys.onEnterPressed: clicked()
+                    Accessible.role: Accessible.Button
+                    Accessible.name: "Cambiar cantidad"
+                    background: Rectangle {
+                        radius: 6
+                        color: parent.down ? Theme.superficieAlta : "transparent"
+                        border.width: parent.visualFocus ? 3 : 0
+                        border.color: Theme.foco
+                    }
                 }
                 Etiqueta { objectName: "Label5"; text: "Nombre:" }
                 TzField {
                     Layout.fillWidth: true
                     control: pantalla.ctl("Nombre")
+                    nombre: "Nombre"
                     EnterKey.type: Qt.EnterKeySend
                     onEnter: pantalla.form.modificadores.ModPerKeyDown(Qt.Key_Return)
                     inputMethodHints: Qt.ImhNoPredictiveText
@@ -69,6 +81,7 @@ Item {
                         id: personas
                         anchors.left: parent.left
                         control: pantalla.ctl("Per")
+                        nombre: "Personas"
                     }
                 }
             }
@@ -98,19 +111,29 @@ Item {
             objectName: "ToolBarCap"
             visible: pantalla.ctl("ToolBarCap") ? pantalla.ctl("ToolBarCap").visible : false
             Layout.fillWidth: true
-            Layout.preferredHeight: 60
+            Layout.preferredHeight: Math.max(60, cantidad.implicitHeight + 12)
             color: Theme.superficieAlta
-            RowLayout {
+            // At a large text size the button goes under the quantity.
+            GridLayout {
+                id: cantidad
+                readonly property bool dosFilas: Theme.escala > 1.3
                 anchors.fill: parent
                 anchors.leftMargin: 12
                 anchors.rightMargin: 10
-                spacing: 8
+                anchors.topMargin: 6
+                anchors.bottomMargin: 6
+                columns: dosFilas ? 2 : 4
+                columnSpacing: 8
+                rowSpacing: 6
                 Etiqueta { text: "Cantidad:" }
-                TzSpin { control: pantalla.ctl("SBCantidad") }
-                Item { Layout.fillWidth: true }
+                TzSpin { control: pantalla.ctl("SBCantidad"); nombre: "Cantidad" }
+                Item { Layout.fillWidth: true; visible: !cantidad.dosFilas }
                 TzButton {
+                    id: guardarCant
                     control: pantalla.ctl("GuardarCant")
-                    implicitWidth: 110
+                    Layout.columnSpan: cantidad.dosFilas ? 2 : 1
+                    Layout.alignment: Qt.AlignRight
+                    Layout.preferredWidth: Math.max(110, implicitWidth)
                     font.capitalization: Font.MixedCase
                 }
             }
@@ -121,6 +144,7 @@ Item {
             Layout.fillHeight: true
             vista: pantalla.ctl("ListPed")
             alturaItem: 70
+            nombre: "Comanda"
         }
 
         // Two rows, so that both buttons show their whole text on a phone held upright:
@@ -142,11 +166,14 @@ Item {
                     Etiqueta { objectName: "Label34"; text: "Total:"; font.pixelSize: Theme.texto16 }
                     TextField {
                         objectName: "EditTotal"
-                        Layout.preferredWidth: 150
+                        Layout.preferredWidth: Theme.tam(150)
                         readOnly: true
                         text: pantalla.ctl("EditTotal") ? pantalla.ctl("EditTotal").text : ""
                         color: Theme.detalle
-                        font.pixelSize: 20
+                        font.pixelSize: Theme.tam(20)
+                        Accessible.role: Accessible.EditableText
+                        Accessible.name: "Total"
+                        Accessible.readOnly: true
                         font.bold: true
                         horizontalAlignment: Text.AlignRight
                     }

@@ -11,6 +11,7 @@ Item {
     TileGrid {
         anchors.fill: parent
         list: pantalla.form ? pantalla.form.control("Tile") : null
+        nombre: "Menú Principal"
     }
 
     Rectangle {
@@ -26,6 +27,8 @@ Item {
         color: Qt.darker(Theme.exito, 1.6)
         opacity: 0
         visible: opacity > 0
+        Accessible.role: Accessible.AlertMessage
+        Accessible.name: aviso.control ? aviso.control.text : ""
         Text {
             id: textoAviso
             anchors.centerIn: parent

@@ -49,14 +49,18 @@ Item {
                     sourceSize.height: 176
                 }
             }
+            // Spaced letters do not wrap: at a large text size the word shrinks to the width.
             Text {
                 objectName: "WelcomeLabel"
-                Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: true
                 Layout.topMargin: 6
                 text: "B I E N V E N I D O S"
                 color: "white"
-                font.pixelSize: 24
+                font.pixelSize: Theme.tam(24)
                 font.bold: true
+                horizontalAlignment: Text.AlignHCenter
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 24
             }
 
             Rectangle {
@@ -77,34 +81,23 @@ Item {
                         Layout.fillWidth: true
                         control: pantalla.ctl("iUser")
                         placeholderText: "Usuario"
+                        nombre: "Usuario"
                         onEnter: pantalla.ctl("iPass") && pantalla.ctl("iPass").enfocar(true)
                     }
                     TzField {
                         Layout.fillWidth: true
                         control: pantalla.ctl("iPass")
                         placeholderText: "Contraseña"
+                        nombre: "Contraseña"
                         echoMode: TextInput.Password
                         onEnter: pantalla.ctl("SignInRectBTN").pulsar()
                     }
-                    Rectangle {
-                        objectName: "SignInRectBTN"
+                    TzButton {
                         Layout.fillWidth: true
                         Layout.topMargin: 6
-                        implicitHeight: 50
-                        radius: 5
-                        color: toque.pressed ? Qt.darker("coral", 1.2) : "coral"
-                        Text {
-                            objectName: "SignInText"
-                            anchors.centerIn: parent
-                            text: "INICIAR"
-                            color: "white"
-                            font.pixelSize: 16
-                            font.bold: true
-                        }
-                        TapHandler {
-                            id: toque
-                            onTapped: pantalla.ctl("SignInRectBTN").pulsar()
-                        }
+                        Layout.preferredHeight: Math.max(50, implicitHeight)
+                        control: pantalla.ctl("SignInRectBTN")
+                        font.pixelSize: Theme.texto16
                     }
                 }
             }
@@ -114,14 +107,16 @@ Item {
                 Layout.alignment: Qt.AlignHCenter
                 text: pantalla.ctl("LabelVer") ? pantalla.ctl("LabelVer").text : ""
                 color: Theme.textoSuave
-                font.pixelSize: 13
+                font.pixelSize: Theme.tam(13)
             }
             Text {
                 objectName: "SignupTextBTN"
-                Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: true
                 text: "¿No tiene cuenta aun? Contactenos"
                 color: "white"
-                font.pixelSize: 14
+                font.pixelSize: Theme.texto14
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
             }
             Item { Layout.preferredHeight: 24 }
             Text {
@@ -129,7 +124,7 @@ Item {
                 Layout.alignment: Qt.AlignHCenter
                 text: "Todos los derechos reservados"
                 color: Theme.textoSuave
-                font.pixelSize: 10
+                font.pixelSize: Theme.tam(10)
             }
         }
     }

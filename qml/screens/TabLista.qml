@@ -14,6 +14,8 @@ Item {
         vista: pantalla.lista
         alturaItem: 58
         alturaEncabezado: 40
+        nombre: "Lista de Comandas"
+        sigueAjustes: true
     }
     Text {
         objectName: "ListaVacia"

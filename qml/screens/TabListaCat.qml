@@ -23,17 +23,44 @@ Item {
         enabled: control ? control.enabled : true
         checked: control ? control.checked : false
         Layout.fillWidth: true
-        Layout.preferredHeight: Theme.toque
+        Layout.preferredWidth: 1
+        Layout.preferredHeight: Math.max(Theme.toque, Theme.texto14 + 16)
         font.pixelSize: Theme.texto14
         font.bold: true
         font.capitalization: Font.MixedCase
-        Material.foreground: checked ? "white" : Theme.textoSuave
+        // Three segments side by side: a long caption is drawn smaller, never below the normal size.
+        contentItem: Text {
+            text: segmento.text
+            font: segmento.font
+            color: !segmento.enabled ? Theme.textoApagado
+                 : segmento.checked ? Theme.textoSobre(Theme.acento) : Theme.textoSuave
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 14
+            elide: Text.ElideRight
+        }
+        // Disabled, the pressed segment keeps a coral line under its faded caption.
         background: Rectangle {
             radius: 4
-            color: segmento.checked ? Theme.acento : Theme.superficie
-            opacity: segmento.enabled ? 1 : 0.5
+            color: segmento.checked && segmento.enabled ? Theme.acento : Theme.superficie
+            border.width: segmento.visualFocus ? 3 : 0
+            border.color: Theme.foco
+            Rectangle {
+                visible: segmento.checked && !segmento.enabled
+                anchors.bottom: parent.bottom
+                width: parent.width
+                height: 3
+                color: Theme.acento
+            }
         }
         onClicked: if (control) control.pulsar()
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
+        Accessible.role: Accessible.Button
+        Accessible.name: text
+        Accessible.checkable: true
+        Accessible.checked: checked
     }
 
     component Flecha: RoundButton {
@@ -42,14 +69,21 @@ Item {
         objectName: control ? control.name : ""
         visible: control ? control.visible : true
         enabled: control ? control.enabled : true
+        property string nombre
         implicitWidth: 56
-        implicitHeight: Theme.toque + 4
-        font.pixelSize: 26
+        implicitHeight: Math.max(Theme.toque + 4, implicitContentHeight + 4)
+        topPadding: 0
+        bottomPadding: 0
+        font.pixelSize: Theme.tam(26)
         font.bold: true
         flat: true
-        opacity: hayMas ? 1 : 0.35
-        Material.foreground: Theme.texto
+        // No page that way: the arrow is drawn faded, still readable.
+        Material.foreground: hayMas ? Theme.texto : Theme.textoApagado
         onClicked: if (control) control.pulsar()
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
+        Accessible.role: Accessible.Button
+        Accessible.name: nombre
     }
 
     ColumnLayout {
@@ -59,7 +93,7 @@ Item {
         Rectangle {
             objectName: "NavigationBar"
             Layout.fillWidth: true
-            Layout.preferredHeight: Theme.toque + 8
+            Layout.preferredHeight: Math.max(Theme.toque, Theme.texto14 + 16) + 8
             color: Theme.encabezado
             RowLayout {
                 anchors.fill: parent
@@ -75,7 +109,7 @@ Item {
             objectName: "Captura"
             visible: pantalla.ctl("Captura") ? pantalla.ctl("Captura").visible : false
             Layout.fillWidth: true
-            Layout.preferredHeight: 60
+            Layout.preferredHeight: Math.max(60, buscar.implicitHeight + 12)
             color: Theme.superficie
             RowLayout {
                 anchors.fill: parent
@@ -88,6 +122,7 @@ Item {
                     Layout.minimumWidth: 90
                     control: pantalla.ctl("TextoP")
                     placeholderText: "Buscar"
+                    nombre: "Buscar producto"
                     inputMethodHints: Qt.ImhNoPredictiveText
                     EnterKey.type: Qt.EnterKeySearch
                     onEnter: pantalla.form.catalogo.TextoPKeyDown(Qt.Key_Return)
@@ -99,6 +134,16 @@ Item {
                     implicitHeight: Theme.toque
                     visible: pantalla.ctl("BuscarProBtn") ? pantalla.ctl("BuscarProBtn").visible : true
                     onClicked: pantalla.ctl("BuscarProBtn").pulsar()
+                    Keys.onReturnPressed: clicked()
+                    Keys.onEnterPressed: clicked()
+                    Accessible.role: Accessible.Button
+                    Accessible.name: "Buscar"
+                    background: Rectangle {
+                        radius: 6
+                        color: "transparent"
+                        border.width: parent.visualFocus ? 3 : 0
+                        border.color: Theme.foco
+                    }
                     contentItem: Item {
                         Rectangle {
                             x: 10; y: 8
@@ -117,11 +162,12 @@ Item {
                         }
                     }
                 }
-                TzSpin { control: pantalla.ctl("Cantidad") }
+                TzSpin { control: pantalla.ctl("Cantidad"); nombre: "Cantidad" }
                 TzButton {
                     control: pantalla.ctl("AddPed")
                     implicitWidth: 52
                     text: "+"
+                    nombre: "Agregar a la comanda"
                     font.pixelSize: 26
                 }
             }
@@ -133,31 +179,47 @@ Item {
             visible: pantalla.listaMod && pantalla.listaMod.visible
                      && (pantalla.ctl("ToolBarOtro") ? pantalla.ctl("ToolBarOtro").visible : true)
             enabled: pantalla.ctl("ToolBarOtro") ? pantalla.ctl("ToolBarOtro").enabled : false
-            opacity: enabled ? 1 : 0.45
             Layout.fillWidth: true
-            Layout.preferredHeight: 60
+            Layout.preferredHeight: Math.max(60, filaOtro.implicitHeight + 12)
             color: Theme.superficie
-            RowLayout {
+            // At a large text size the field takes a line of its own, under "Otro:" and OK.
+            GridLayout {
+                id: filaOtro
+                readonly property bool dosFilas: Theme.escala > 1.3
                 anchors.fill: parent
                 anchors.leftMargin: 12
                 anchors.rightMargin: 6
-                spacing: 8
+                anchors.topMargin: 6
+                anchors.bottomMargin: 6
+                columns: dosFilas ? 2 : 3
+                columnSpacing: 8
+                rowSpacing: 4
                 Text {
+                    Layout.row: 0
+                    Layout.column: 0
+                    Layout.fillWidth: filaOtro.dosFilas
                     objectName: "Label9"
                     text: "Otro:"
-                    color: Theme.texto
+                    color: parent.enabled ? Theme.texto : Theme.textoApagado
                     font.pixelSize: Theme.texto14
                     font.bold: true
                 }
                 TzField {
+                    id: otro
+                    Layout.row: filaOtro.dosFilas ? 1 : 0
+                    Layout.column: filaOtro.dosFilas ? 0 : 1
+                    Layout.columnSpan: filaOtro.dosFilas ? 2 : 1
                     Layout.fillWidth: true
                     control: pantalla.ctl("ModPer")
+                    nombre: "Otro"
                     placeholderText: "Indicación para la cocina"
                     onEnter: pantalla.form.modificadores.ModPerKeyDown(Qt.Key_Return)
                 }
                 TzButton {
+                    Layout.row: 0
+                    Layout.column: filaOtro.dosFilas ? 1 : 2
                     control: pantalla.ctl("ModPerBtn")
-                    implicitWidth: 64
+                    Layout.preferredWidth: Math.max(64, implicitWidth)
                 }
             }
         }
@@ -166,10 +228,10 @@ Item {
         Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
-            TileGrid { anchors.fill: parent; list: pantalla.ctl("ListaCat") }
-            TileGrid { anchors.fill: parent; list: pantalla.ctl("ListaSubCat") }
-            TileGrid { anchors.fill: parent; list: pantalla.ctl("ListaPro") }
-            TileGrid { anchors.fill: parent; list: pantalla.listaMod }
+            TileGrid { anchors.fill: parent; list: pantalla.ctl("ListaCat"); nombre: "Categorías" }
+            TileGrid { anchors.fill: parent; list: pantalla.ctl("ListaSubCat"); nombre: "Subcategorías" }
+            TileGrid { anchors.fill: parent; list: pantalla.ctl("ListaPro"); nombre: "Productos" }
+            TileGrid { anchors.fill: parent; list: pantalla.listaMod; nombre: "Modificadores" }
         }
 
         Rectangle {
@@ -177,7 +239,7 @@ Item {
             objectName: "ToolBar1"
             visible: pantalla.ctl("ToolBar1") ? pantalla.ctl("ToolBar1").visible : true
             Layout.fillWidth: true
-            Layout.preferredHeight: 56
+            Layout.preferredHeight: Math.max(56, info.contentHeight + 12, anterior.implicitHeight + 8)
             color: Theme.encabezado
 
             // The list the arrows turn: the one showing.
@@ -197,9 +259,11 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 control: pantalla.ctl("PriorBtn")
                 text: "‹"
+                nombre: "Página anterior"
                 hayMas: barra.lista !== null && barra.lista.page > 0
             }
             Text {
+                id: info
                 objectName: "LabelInfo"
                 anchors.left: anterior.right
                 anchors.right: siguiente.left
@@ -211,7 +275,9 @@ Item {
                 font.bold: true
                 elide: Text.ElideRight
                 horizontalAlignment: Text.AlignHCenter
-                maximumLineCount: 1
+                // A second line at a large text size.
+                wrapMode: Text.Wrap
+                maximumLineCount: Theme.escala > 1 ? 2 : 1
             }
             // Where the waiter is among the pages, while nothing was just added.
             Row {
@@ -238,6 +304,7 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 control: pantalla.ctl("NextBtn")
                 text: "›"
+                nombre: "Página siguiente"
                 hayMas: barra.lista !== null && barra.lista.page < barra.lista.pageCount - 1
             }
         }

@@ -17,14 +17,21 @@ Item {
         property bool hayMas: true
         objectName: control ? control.name : ""
         visible: control ? control.visible : true
+        property string nombre
         implicitWidth: 56
-        implicitHeight: Theme.toque + 4
-        font.pixelSize: 26
+        implicitHeight: Math.max(Theme.toque + 4, implicitContentHeight + 4)
+        topPadding: 0
+        bottomPadding: 0
+        font.pixelSize: Theme.tam(26)
         font.bold: true
         flat: true
-        opacity: hayMas ? 1 : 0.35
-        Material.foreground: Theme.texto
+        // No page that way: the arrow is drawn faded, still readable.
+        Material.foreground: hayMas ? Theme.texto : Theme.textoApagado
         onClicked: if (control) control.pulsar()
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
+        Accessible.role: Accessible.Button
+        Accessible.name: nombre
     }
 
     ColumnLayout {
@@ -35,9 +42,10 @@ Item {
             objectName: "ToolBarMesa"
             visible: pantalla.ctl("ToolBarMesa") ? pantalla.ctl("ToolBarMesa").visible : false
             Layout.fillWidth: true
-            Layout.preferredHeight: 46
+            Layout.preferredHeight: Math.max(46, etiquetaMesa.contentHeight + 12)
             color: Theme.acento
             Text {
+                id: etiquetaMesa
                 objectName: "Label4"
                 anchors.fill: parent
                 anchors.leftMargin: 12
@@ -56,20 +64,24 @@ Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
             list: pantalla.mesas
+            nombre: "Mesas"
+            textoInsignia: (n) => n === "1" ? "1 comanda abierta" : n + " comandas abiertas"
         }
 
         Rectangle {
             objectName: "ToolBar3"
             Layout.fillWidth: true
-            Layout.preferredHeight: 56
+            Layout.preferredHeight: Math.max(56, anteriorMesa.implicitHeight + 8)
             color: Theme.encabezado
 
             Flecha {
                 anchors.left: parent.left
                 anchors.leftMargin: 6
                 anchors.verticalCenter: parent.verticalCenter
+                id: anteriorMesa
                 control: pantalla.ctl("PriorMBtn")
                 text: "‹"
+                nombre: "Página anterior"
                 hayMas: pantalla.mesas && pantalla.mesas.page > 0
             }
             Text {
@@ -101,6 +113,7 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 control: pantalla.ctl("NextMBtn")
                 text: "›"
+                nombre: "Página siguiente"
                 hayMas: pantalla.mesas && pantalla.mesas.page < pantalla.mesas.pageCount - 1
             }
         }

@@ -22,17 +22,19 @@ Flickable {
         id: cifra
         property string campo
         property int ancho: 90
-        implicitHeight: 62
+        alturaMinima: 62
         color: pantalla.turquesaPalida
         TzField {
             control: pantalla.ctl(cifra.campo)
+            nombre: cifra.etiqueta
             readOnly: true
             horizontalAlignment: TextInput.AlignRight
             verticalAlignment: TextInput.AlignVCenter
             topPadding: 8
             bottomPadding: 8
             font.bold: true
-            Layout.preferredWidth: cifra.ancho
+            // As wide as the figure, at least as designed.
+            Layout.preferredWidth: Math.max(cifra.ancho, contentWidth + leftPadding + rightPadding + 8)
         }
     }
 

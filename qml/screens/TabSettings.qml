@@ -16,7 +16,7 @@ Flickable {
 
     component Titulo: Banda {
         titulo: true
-        tamano: 14
+        tamano: Theme.texto14
         color: "#0e7490"
     }
 
@@ -26,34 +26,34 @@ Flickable {
         spacing: 2
 
         Titulo { etiqueta: "IMAGENES" }
-        Banda { etiqueta: "Imagen en las Mesas"; TzSwitch { control: pantalla.ctl("SwitchM") } }
-        Banda { etiqueta: "Imagen en las Categorias"; TzSwitch { control: pantalla.ctl("SwitchC") } }
-        Banda { etiqueta: "Imagen en los Productos"; TzSwitch { control: pantalla.ctl("SwitchP") } }
+        Banda { id: bandaM; etiqueta: "Imagen en las Mesas"; TzSwitch { control: pantalla.ctl("SwitchM"); nombre: bandaM.etiqueta } }
+        Banda { id: bandaC; etiqueta: "Imagen en las Categorias"; TzSwitch { control: pantalla.ctl("SwitchC"); nombre: bandaC.etiqueta } }
+        Banda { id: bandaP; etiqueta: "Imagen en los Productos"; TzSwitch { control: pantalla.ctl("SwitchP"); nombre: bandaP.etiqueta } }
 
         Titulo { etiqueta: "FUENTE" }
-        Banda { etiqueta: "Tamaño en los cuadros"; TzSpin { control: pantalla.ctl("Fuente1") } }
-        Banda { etiqueta: "Tamaño en los listados"; TzSpin { control: pantalla.ctl("Fuente2") } }
+        Banda { id: f1; etiqueta: "Tamaño en los cuadros"; TzSpin { control: pantalla.ctl("Fuente1"); nombre: f1.etiqueta } }
+        Banda { id: f2; etiqueta: "Tamaño en los listados"; TzSpin { control: pantalla.ctl("Fuente2"); nombre: f2.etiqueta } }
 
         Titulo { etiqueta: "GRID" }
-        Banda { etiqueta: "Columnas en Mesas"; TzSpin { control: pantalla.ctl("Columnas") } }
-        Banda { etiqueta: "Columnas en Categorias y S Sub"; TzSpin { control: pantalla.ctl("ColumnasCat") } }
-        Banda { etiqueta: "Columnas en Productos"; TzSpin { control: pantalla.ctl("ColumnasPro") } }
+        Banda { id: c1; etiqueta: "Columnas en Mesas"; TzSpin { control: pantalla.ctl("Columnas"); nombre: c1.etiqueta } }
+        Banda { id: c2; etiqueta: "Columnas en Categorias y S Sub"; TzSpin { control: pantalla.ctl("ColumnasCat"); nombre: c2.etiqueta } }
+        Banda { id: c3; etiqueta: "Columnas en Productos"; TzSpin { control: pantalla.ctl("ColumnasPro"); nombre: c3.etiqueta } }
 
         Titulo { etiqueta: "LISTADOS" }
         Banda {
             objectName: "LabelGuardarLista"
             etiqueta: pantalla.ctl("LabelGuardarLista") ? pantalla.ctl("LabelGuardarLista").text : ""
-            TzButton { control: pantalla.ctl("Guardar"); implicitWidth: 124 }
+            TzButton { control: pantalla.ctl("Guardar"); Layout.preferredWidth: Math.max(124, implicitWidth) }
         }
         Banda {
             etiqueta: "Eliminar todos los productos"
-            TzButton { control: pantalla.ctl("Button2"); implicitWidth: 124; color: Theme.peligro }
+            TzButton { control: pantalla.ctl("Button2"); Layout.preferredWidth: Math.max(124, implicitWidth); color: Theme.peligro }
         }
 
         Titulo { etiqueta: "OPCIONES" }
         Banda {
             etiqueta: "Cancelar Notificacion Surtidos"
-            TzButton { control: pantalla.ctl("CancelarNotificacionBtn"); implicitWidth: 124 }
+            TzButton { control: pantalla.ctl("CancelarNotificacionBtn"); Layout.preferredWidth: Math.max(124, implicitWidth) }
         }
         Item { Layout.preferredHeight: 16 }
     }

@@ -34,14 +34,15 @@ Item {
             etiqueta: "Impresora a revisar"
             TzCombo {
                 control: pantalla.ctl("Impresora")
-                Layout.preferredWidth: 190
+                nombre: "Impresora a revisar"
+                Layout.preferredWidth: Math.max(190, implicitWidth)
             }
         }
         Banda {
             objectName: "Label20"
             color: pantalla.doradoPalido
             etiqueta: "Auto revisar (cada min)"
-            TzSwitch { control: pantalla.ctl("SwitchSur") }
+            TzSwitch { control: pantalla.ctl("SwitchSur"); nombre: "Auto revisar (cada min)" }
         }
         Banda {
             objectName: "LabelSer"
@@ -49,16 +50,19 @@ Item {
             etiqueta: pantalla.ctl("LabelSer") ? pantalla.ctl("LabelSer").text : ""
             TzField {
                 control: pantalla.ctl("PlatillosT")
+                nombre: pantalla.ctl("LabelSer") ? pantalla.ctl("LabelSer").text : ""
                 readOnly: true
                 horizontalAlignment: TextInput.AlignRight
                 verticalAlignment: TextInput.AlignVCenter
                 topPadding: 8
                 bottomPadding: 8
                 font.bold: true
-                Layout.preferredWidth: 60
+                Layout.preferredWidth: Math.max(60, contentWidth + leftPadding + rightPadding + 8)
             }
             TzButton {
                 control: pantalla.ctl("MarcarSurtidoBtn")
+                // A large text size takes a second line rather than the label's room.
+                Layout.maximumWidth: Math.max(implicitWidth / Theme.escala, pantalla.width * 0.42)
                 font.pixelSize: Theme.texto14
                 font.capitalization: Font.MixedCase // the caption as written
             }
@@ -69,6 +73,7 @@ Item {
             Layout.fillHeight: true
             vista: pantalla.platillos
             alturaItem: 70
+            nombre: "Platillos listos"
         }
         // Keeps the bands at the top while the list is hidden.
         Item {

@@ -29,7 +29,7 @@ Flickable {
     }
     component Etiqueta: Text {
         color: Theme.texto
-        font.pixelSize: 15
+        font.pixelSize: Theme.tam(15)
         Layout.fillWidth: true
         wrapMode: Text.Wrap
     }
@@ -46,6 +46,7 @@ Flickable {
             TzField {
                 Layout.fillWidth: true
                 control: pantalla.ctl("DNS")
+                nombre: "DNS"
                 placeholderText: "servidor o dirección IP"
                 inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhUrlCharactersOnly
             }
@@ -53,20 +54,21 @@ Flickable {
             TzField {
                 Layout.fillWidth: true
                 control: pantalla.ctl("URLWSDL")
-                font.pixelSize: 13
+                nombre: "URL de WebService"
+                font.pixelSize: Theme.tam(13)
                 inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhUrlCharactersOnly
             }
             Etiqueta {
                 objectName: "Label7"
                 text: "Por Ejemplo:"
-                font.pixelSize: 12
+                font.pixelSize: Theme.texto12
                 color: Theme.textoSuave
                 Layout.topMargin: 4
             }
             Etiqueta {
                 objectName: "Label8"
                 text: pantalla.ctl("Label8") ? pantalla.ctl("Label8").text : ""
-                font.pixelSize: 12
+                font.pixelSize: Theme.texto12
                 color: Theme.textoSuave
                 wrapMode: Text.WrapAnywhere
             }
@@ -75,7 +77,7 @@ Flickable {
         Panel {
             RowLayout {
                 Layout.fillWidth: true
-                TzSwitch { control: pantalla.ctl("SwitchUser") }
+                TzSwitch { control: pantalla.ctl("SwitchUser"); nombre: "Recordar Usuario y Contraseña" }
                 Etiqueta { objectName: "Label9"; text: "Recordar Usuario y Contraseña" }
             }
         }
