@@ -1,5 +1,5 @@
 #pragma once
-#include "app/EnvioComanda.h"
+#include "app/SeguimientoEnvio.h"
 #include "service/TCategoria.h"
 #include "service/TInfo1.h"
 #include "service/TPedido.h"
@@ -56,7 +56,7 @@ struct Estado {
     TListaInfo1 ListaComandasActual;
     TPedido PedidoActual = PedidoNuevo();
     QString MesaPedido;  // name of the comanda's table
-    EnvioComanda Envio;  // how the comanda's send stands
+    SeguimientoEnvio Envio;  // how the comanda's send stands
     double TC_VentaCredito = 0;
     double TC_CobranzaCredito = 0;
     std::array<QString, 6> EspPendiente; // slots 1..6 at [0..5]

@@ -4,8 +4,8 @@
 #include "kitchen/Resumen.h"
 #include "kitchen/Surtido.h"
 #include "session/Sesion.h"
-#include "tables/Comanda.h"
-#include "tables/ListaComandasCtl.h"
+#include "tables/EnvioComanda.h"
+#include "tables/ComandasAbiertas.h"
 #include "tables/Mesas.h"
 #include <QKeyEvent>
 
@@ -198,7 +198,7 @@ void Navegacion::TileTileClick(int indice)
     switch (tag) {
     case 1: f.mesas().NuevaComanda(); break;
     case 2: f.mesas().CargarMesas(true); break;
-    case 3: f.comandas().ListaComandas(); break;
+    case 3: f.comandasAbiertas().ListaComandas(); break;
     case 4:
         f.setActiveTab(QStringLiteral("TabSurtido"));
         c.BackBtn.setVisible(true);

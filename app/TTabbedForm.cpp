@@ -6,11 +6,11 @@
 #include "kitchen/Resumen.h"
 #include "kitchen/Surtido.h"
 #include "order/Modificadores.h"
-#include "order/Pedido.h"
+#include "order/LineasPedido.h"
 #include "session/DatosDemo.h"
 #include "session/Sesion.h"
-#include "tables/Comanda.h"
-#include "tables/ListaComandasCtl.h"
+#include "tables/EnvioComanda.h"
+#include "tables/ComandasAbiertas.h"
 #include "tables/Mesas.h"
 #include "util/Archivos.h"
 #include <QCoreApplication>
@@ -30,18 +30,18 @@ TTabbedForm::TTabbedForm(Plataforma plataforma, QObject *parent)
     m_ajustes = std::make_unique<Ajustes>(*this);
     m_sesion = std::make_unique<Sesion>(*this);
     m_catalogo = std::make_unique<Catalogo>(*this);
-    m_pedido = std::make_unique<Pedido>(*this);
+    m_lineasPedido = std::make_unique<LineasPedido>(*this);
     m_modificadores = std::make_unique<Modificadores>(*this);
     m_mesas = std::make_unique<Mesas>(*this);
-    m_comanda = std::make_unique<Comanda>(*this);
-    m_comandas = std::make_unique<ListaComandasCtl>(*this);
+    m_envioComanda = std::make_unique<EnvioComanda>(*this);
+    m_comandasAbiertas = std::make_unique<ComandasAbiertas>(*this);
     m_surtido = std::make_unique<Surtido>(*this);
     m_resumen = std::make_unique<Resumen>(*this);
     // Owned here, never by the screens that read them.
     for (QObject *o : std::initializer_list<QObject *>{
              &dialogos, &ActivityDialog1, &tareas, m_navegacion.get(), m_ajustes.get(), m_sesion.get(),
-             m_catalogo.get(), m_pedido.get(), m_modificadores.get(), m_mesas.get(), m_comanda.get(),
-             m_comandas.get(), m_surtido.get(), m_resumen.get()})
+             m_catalogo.get(), m_lineasPedido.get(), m_modificadores.get(), m_mesas.get(), m_envioComanda.get(),
+             m_comandasAbiertas.get(), m_surtido.get(), m_resumen.get()})
         o->setParent(this);
 
     FormCreate();
@@ -59,11 +59,11 @@ QObject *TTabbedForm::navegacionObj() { return m_navegacion.get(); }
 QObject *TTabbedForm::ajustesObj() { return m_ajustes.get(); }
 QObject *TTabbedForm::sesionObj() { return m_sesion.get(); }
 QObject *TTabbedForm::catalogoObj() { return m_catalogo.get(); }
-QObject *TTabbedForm::pedidoObj() { return m_pedido.get(); }
+QObject *TTabbedForm::lineasPedidoObj() { return m_lineasPedido.get(); }
 QObject *TTabbedForm::modificadoresObj() { return m_modificadores.get(); }
 QObject *TTabbedForm::mesasObj() { return m_mesas.get(); }
-QObject *TTabbedForm::comandaObj() { return m_comanda.get(); }
-QObject *TTabbedForm::comandasObj() { return m_comandas.get(); }
+QObject *TTabbedForm::envioComandaObj() { return m_envioComanda.get(); }
+QObject *TTabbedForm::comandasAbiertasObj() { return m_comandasAbiertas.get(); }
 QObject *TTabbedForm::surtidoObj() { return m_surtido.get(); }
 QObject *TTabbedForm::resumenObj() { return m_resumen.get(); }
 

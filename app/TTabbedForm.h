@@ -15,11 +15,11 @@ class Navegacion;
 class Ajustes;
 class Sesion;
 class Catalogo;
-class Pedido;
+class LineasPedido;
 class Modificadores;
 class Mesas;
-class Comanda;
-class ListaComandasCtl;
+class EnvioComanda;
+class ComandasAbiertas;
 class Surtido;
 class Resumen;
 
@@ -45,11 +45,11 @@ class TTabbedForm : public QObject {
     Q_PROPERTY(QObject *ajustes READ ajustesObj CONSTANT)
     Q_PROPERTY(QObject *sesion READ sesionObj CONSTANT)
     Q_PROPERTY(QObject *catalogo READ catalogoObj CONSTANT)
-    Q_PROPERTY(QObject *pedido READ pedidoObj CONSTANT)
+    Q_PROPERTY(QObject *lineasPedido READ lineasPedidoObj CONSTANT)
     Q_PROPERTY(QObject *modificadores READ modificadoresObj CONSTANT)
     Q_PROPERTY(QObject *mesas READ mesasObj CONSTANT)
-    Q_PROPERTY(QObject *comanda READ comandaObj CONSTANT)
-    Q_PROPERTY(QObject *comandas READ comandasObj CONSTANT)
+    Q_PROPERTY(QObject *envioComanda READ envioComandaObj CONSTANT)
+    Q_PROPERTY(QObject *comandasAbiertas READ comandasAbiertasObj CONSTANT)
     Q_PROPERTY(QObject *surtido READ surtidoObj CONSTANT)
     Q_PROPERTY(QObject *resumen READ resumenObj CONSTANT)
 
@@ -108,11 +108,11 @@ public:
     [[nodiscard]] Ajustes &ajustes() { return *m_ajustes; }
     [[nodiscard]] Sesion &sesion() { return *m_sesion; }
     [[nodiscard]] Catalogo &catalogo() { return *m_catalogo; }
-    [[nodiscard]] Pedido &pedido() { return *m_pedido; }
+    [[nodiscard]] LineasPedido &lineasPedido() { return *m_lineasPedido; }
     [[nodiscard]] Modificadores &modificadores() { return *m_modificadores; }
     [[nodiscard]] Mesas &mesas() { return *m_mesas; }
-    [[nodiscard]] Comanda &comanda() { return *m_comanda; }
-    [[nodiscard]] ListaComandasCtl &comandas() { return *m_comandas; }
+    [[nodiscard]] EnvioComanda &envioComanda() { return *m_envioComanda; }
+    [[nodiscard]] ComandasAbiertas &comandasAbiertas() { return *m_comandasAbiertas; }
     [[nodiscard]] Surtido &surtido() { return *m_surtido; }
     [[nodiscard]] Resumen &resumen() { return *m_resumen; }
 
@@ -128,11 +128,11 @@ private:
     QObject *ajustesObj();
     QObject *sesionObj();
     QObject *catalogoObj();
-    QObject *pedidoObj();
+    QObject *lineasPedidoObj();
     QObject *modificadoresObj();
     QObject *mesasObj();
-    QObject *comandaObj();
-    QObject *comandasObj();
+    QObject *envioComandaObj();
+    QObject *comandasAbiertasObj();
     QObject *surtidoObj();
     QObject *resumenObj();
 
@@ -142,11 +142,11 @@ private:
     std::unique_ptr<Ajustes> m_ajustes;
     std::unique_ptr<Sesion> m_sesion;
     std::unique_ptr<Catalogo> m_catalogo;
-    std::unique_ptr<Pedido> m_pedido;
+    std::unique_ptr<LineasPedido> m_lineasPedido;
     std::unique_ptr<Modificadores> m_modificadores;
     std::unique_ptr<Mesas> m_mesas;
-    std::unique_ptr<Comanda> m_comanda;
-    std::unique_ptr<ListaComandasCtl> m_comandas;
+    std::unique_ptr<EnvioComanda> m_envioComanda;
+    std::unique_ptr<ComandasAbiertas> m_comandasAbiertas;
     std::unique_ptr<Surtido> m_surtido;
     std::unique_ptr<Resumen> m_resumen;
 };

@@ -1,6 +1,6 @@
 #include "order/Modificadores.h"
 #include "app/Navegacion.h"
-#include "order/Pedido.h"
+#include "order/LineasPedido.h"
 #include "order/Pendientes.h"
 #include "order/TextoLinea.h"
 #include "util/Textos.h"
@@ -110,7 +110,7 @@ void Modificadores::ListaModTileClick(int indice)
     } else if (indice == TileTerminar) {
         c.ListaPro.setVisible(true);
         c.ListaMod.setVisible(false);
-        f.pedido().AddPedClick(false);
+        f.lineasPedido().AddPedClick(false);
     }
 }
 

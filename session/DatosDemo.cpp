@@ -1,6 +1,6 @@
 #include "session/DatosDemo.h"
 #include "app/TTabbedForm.h"
-#include "tables/Comanda.h"
+#include "tables/EnvioComanda.h"
 #include "util/Numeros.h"
 
 namespace {
@@ -59,10 +59,10 @@ void CargarDatosDemo(TTabbedForm &f)
     }
 
     e.ListaComandasActual = {};
-    Comanda::AddComanda(e.ListaComandasActual, 1, 1, 4, QStringLiteral("Ramírez"), QStringLiteral("Mesa 1"), 250.00);
-    Comanda::AddComanda(e.ListaComandasActual, 2, 1, 2, QStringLiteral("Sofía"), QStringLiteral("Mesa 1"), 499.00);
-    Comanda::AddComanda(e.ListaComandasActual, 3, 3, 2, QStringLiteral("González"), QStringLiteral("Mesa 3"), 452.00);
-    Comanda::AddComanda(e.ListaComandasActual, 4, 3, 3, QStringLiteral("Luis"), QStringLiteral("Mesa 3"), 632.00);
+    EnvioComanda::AddComanda(e.ListaComandasActual, 1, 1, 4, QStringLiteral("Ramírez"), QStringLiteral("Mesa 1"), 250.00);
+    EnvioComanda::AddComanda(e.ListaComandasActual, 2, 1, 2, QStringLiteral("Sofía"), QStringLiteral("Mesa 1"), 499.00);
+    EnvioComanda::AddComanda(e.ListaComandasActual, 3, 3, 2, QStringLiteral("González"), QStringLiteral("Mesa 3"), 452.00);
+    EnvioComanda::AddComanda(e.ListaComandasActual, 4, 3, 3, QStringLiteral("Luis"), QStringLiteral("Mesa 3"), 632.00);
 
     e.MesasCargadas = true;
     e.CategoriasCargadas = true;

@@ -3,7 +3,7 @@
 #include "app/Navegacion.h"
 #include "service/ErrorServicio.h"
 #include "session/DatosDemo.h"
-#include "tables/Comanda.h"
+#include "tables/EnvioComanda.h"
 #include "util/Numeros.h"
 #include "util/Textos.h"
 
@@ -130,7 +130,7 @@ void Sesion::IniciarDemo()
     if (c.SwitchUser.checked()) {
         f.ajustes().escribir({{QStringLiteral("User"), c.iUser.text()}, {QStringLiteral("Pass"), c.iPass.text()}});
     }
-    f.comanda().respaldo().Restaurar();
+    f.envioComanda().respaldo().Restaurar();
 }
 
 void Sesion::IniciarServidor()
@@ -259,6 +259,6 @@ void Sesion::IniciarServidor()
             f.navegacion().Validar();
             f.ajustes().SetSettings();
             c.DNS.setEnabled(false);
-            f.comanda().respaldo().Restaurar();
+            f.envioComanda().respaldo().Restaurar();
         });
 }

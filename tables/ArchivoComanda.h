@@ -1,5 +1,5 @@
 #pragma once
-#include "app/EnvioComanda.h"
+#include "app/SeguimientoEnvio.h"
 #include "service/TPedido.h"
 #include <QByteArray>
 #include <stdexcept>
@@ -12,7 +12,7 @@ struct ComandaEnCurso {
     QString mesa;     // the table's name
     QString nombre;   // the customer's name as typed
     int personas = 1;
-    EnvioComanda envio;
+    SeguimientoEnvio envio;
 };
 
 /// A saved comanda that cannot be taken back: the text says why.

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/EnvioComanda.h"
+#include "app/SeguimientoEnvio.h"
 #include "service/TInfo1.h"
 #include "service/TPedido.h"
 

@@ -1,5 +1,5 @@
 #include "tables/Mesas.h"
-#include "tables/Comanda.h"
+#include "tables/EnvioComanda.h"
 #include "app/Navegacion.h"
 #include "catalogue/Catalogo.h"
 #include "tables/TextoError.h"
@@ -105,7 +105,7 @@ void Mesas::ListaMesaTileClick(int indice)
 {
     if (c.ListaMesa.tag() != ModoElegir || indice < 0 || indice >= c.ListaMesa.count())
         return;
-    if (f.comanda().Bloqueada())
+    if (f.envioComanda().Bloqueada())
         return;
     const int numero = c.ListaMesa.tile(indice).tag;
     const QString nombre = c.ListaMesa.tile(indice).caption;
@@ -114,7 +114,7 @@ void Mesas::ListaMesaTileClick(int indice)
     e.PedidoActual.NuPaso = numero;
     e.PedidoActual.ReferenciaPago = nombre;
     e.MesaPedido = nombre;
-    f.comanda().respaldo().Guardar();
+    f.envioComanda().respaldo().Guardar();
     f.catalogo().CargarCategorias();
 }
 

@@ -1,7 +1,7 @@
 #include "tables/RespaldoComanda.h"
 #include "app/Navegacion.h"
 #include "app/TTabbedForm.h"
-#include "order/Pedido.h"
+#include "order/LineasPedido.h"
 #include "util/Archivos.h"
 #include <QDateTime>
 #include <QFile>
@@ -94,7 +94,7 @@ void RespaldoComanda::Restaurar()
     }
     c.Nombre.setText(g.nombre);
     c.Per.setValue(g.personas);
-    f.pedido().LlenarPedido();
+    f.lineasPedido().LlenarPedido();
     f.navegacion().Validar();
     QString aviso = QStringLiteral("Se recuperó la comanda de %1 con %2 %3")
                         .arg(g.mesa.isEmpty() ? QStringLiteral("la mesa") : g.mesa)

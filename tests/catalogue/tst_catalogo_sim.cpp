@@ -3,7 +3,7 @@
 #include "SimProceso.h"
 #include "app/ClienteSoap.h"
 #include "app/Navegacion.h"
-#include "order/Pedido.h"
+#include "order/LineasPedido.h"
 #include "util/Archivos.h"
 #include "util/Regional.h"
 #include <QFile>
@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(c.ListaPro.count(), 1);
         QCOMPARE(c.ListaPro.selectedIndex(), 0);
         QCOMPARE(c.Cantidad.text(), QStringLiteral("3"));
-        f.pedido().AddPedClick(false);
+        f.lineasPedido().AddPedClick(false);
         const TDetalle &refresco = *f.estado.PedidoActual.ArrayDetalle[1];
         QCOMPARE(refresco.Producto, QStringLiteral("Refresco de Cola Embotelladora del Bajío 355 ml"));
         QCOMPARE(refresco.Precio, 28.225806);

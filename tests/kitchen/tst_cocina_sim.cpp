@@ -7,7 +7,7 @@
 #include "kitchen/CentroFreedesktop.h"
 #include "kitchen/Resumen.h"
 #include "kitchen/Surtido.h"
-#include "order/Pedido.h"
+#include "order/LineasPedido.h"
 #include "tables/Mesas.h"
 #include "util/Archivos.h"
 #include "util/Regional.h"
@@ -104,7 +104,7 @@ class TstCocinaSim : public QObject {
             d.Precio = l.precio;
             d.SubTotal = d.Total = l.cantidad * l.precio;
         }
-        p.f().pedido().LlenarPedido();
+        p.f().lineasPedido().LlenarPedido();
         p.f().navegacion().Validar();
         c.ComandaBtn.pulsar();
         c.Nombre.editar(cliente);

@@ -1,5 +1,5 @@
 #include "catalogue/MenuPrueba.h"
-#include "order/Pedido.h"
+#include "order/LineasPedido.h"
 #include "order/Pendientes.h"
 #include <QtTest>
 

@@ -12,7 +12,7 @@ inline void Comanda(Mesero &m, int k)
 {
     Controles &c = m.c();
     if (k % 7 == 0 && m.e().PedidoActual.Count > 0)
-        m.f().pedido().ListPedDeleteItem(0);
+        m.f().lineasPedido().ListPedDeleteItem(0);
     else if (k % 5 == 0)
         c.Nombre.editar(QStringLiteral("Cliente %1").arg(k));
     else if (k % 3 == 0)

@@ -4,7 +4,7 @@
 #include "app/ClienteSoap.h"
 #include "app/Navegacion.h"
 #include "order/Modificadores.h"
-#include "tables/Comanda.h"
+#include "tables/EnvioComanda.h"
 #include <QtTest>
 
 /// The client as it runs: the real SOAP client against wstrazen-sim, its own documents

@@ -2,8 +2,8 @@
 #include "FormaPrueba.h"
 #include "app/Ajustes.h"
 #include "app/Navegacion.h"
-#include "order/Pedido.h"
-#include "tables/Comanda.h"
+#include "order/LineasPedido.h"
+#include "tables/EnvioComanda.h"
 #include "tables/Mesas.h"
 #include <QtTest>
 
@@ -80,7 +80,7 @@ struct Mesero {
         d.Precio = precio;
         d.SubTotal = precio * cantidad;
         d.Total = d.SubTotal;
-        p.f.pedido().LlenarPedido();
+        p.f.lineasPedido().LlenarPedido();
         p.f.navegacion().Validar();
     }
     /// Opens the comanda screen with the header's button.

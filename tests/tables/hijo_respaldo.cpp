@@ -25,7 +25,7 @@ int main(int argc, char **argv)
     Mesero m{p};
     if (!cambios::Empezar(p, m))
         return 3;
-    p.f.comanda().respaldo().esperar();
+    p.f.envioComanda().respaldo().esperar();
     Anunciar("listo");
     for (int k = 1;; ++k) {
         Anunciar("aplicando " + QByteArray::number(k));
@@ -33,7 +33,7 @@ int main(int argc, char **argv)
             cambios::GuardarAjustes(p.f, k);
         } else {
             cambios::Comanda(m, k);
-            p.f.comanda().respaldo().esperar();
+            p.f.envioComanda().respaldo().esperar();
         }
     }
 }

@@ -224,7 +224,7 @@ private slots:
         QVERIFY(s.ok);
         s.p.f.controles.Nombre.editar(QStringLiteral(" Luis "));
         s.p.f.ActivityDialog1.show();
-        s.p.f.comanda().EnviarPedidoBtnMain();
+        s.p.f.envioComanda().EnviarPedidoBtnMain();
         s.p.f.ActivityDialog1.hide();
         QVERIFY(s.p.esperarTarea());
         QVERIFY(s.enviados.isEmpty());
@@ -277,7 +277,7 @@ private slots:
         TListaInfo1 l;
         l.SetLengthList(largo);
         l.Count = count;
-        Comanda::AddComanda(l, 4, 9, 2, QStringLiteral("Ana"), QStringLiteral("Mesa 9"), 10.5);
+        EnvioComanda::AddComanda(l, 4, 9, 2, QStringLiteral("Ana"), QStringLiteral("Mesa 9"), 10.5);
         QCOMPARE(l.Count, countDespues);
         QCOMPARE(l.ArrayInfo1.size(), countDespues);
         QVERIFY(l.ArrayInfo1.last().has_value());

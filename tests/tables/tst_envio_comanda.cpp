@@ -39,7 +39,7 @@ struct Envio {
             enviados << ped;
             const int codigo = respuesta();
             if (codigo == 1 || codigo == 2)
-                Comanda::AddComanda(abiertas, 500 + int(enviados.size()), ped.NuPaso, ped.NuEstado,
+                EnvioComanda::AddComanda(abiertas, 500 + int(enviados.size()), ped.NuPaso, ped.NuEstado,
                                     ped.ReferenciaPago, QStringLiteral("Terraza"), ped.Total);
             if (guardaSinResponder)
                 throw SinRespuesta();
@@ -110,9 +110,9 @@ private slots:
         QVERIFY(s.c().LabelEnvio.text().startsWith(QStringLiteral("Sin confirmar")));
         // It may be on the server as it went: it cannot change.
         QVERIFY(!s.c().Nombre.enabled() && !s.c().Per.enabled());
-        s.p.f.pedido().ListPedDeleteItem(0);
+        s.p.f.lineasPedido().ListPedDeleteItem(0);
         QCOMPARE(s.e().PedidoActual.Count, 2);
-        s.p.f.pedido().AgregarAPedido(0, 1);
+        s.p.f.lineasPedido().AgregarAPedido(0, 1);
         QCOMPARE(s.e().PedidoActual.Count, 2);
         QCOMPARE(s.m.mensajes().size(), 2);
     }
@@ -163,7 +163,7 @@ private slots:
         Envio s;
         QVERIFY(s.ok);
         // Ana's first round for 3, same dishes, went through a minute ago.
-        Comanda::AddComanda(s.abiertas, 77, 11, 3, QStringLiteral("Ana"), QStringLiteral("Terraza"), 279);
+        EnvioComanda::AddComanda(s.abiertas, 77, 11, 3, QStringLiteral("Ana"), QStringLiteral("Terraza"), 279);
         // This try never reached the server after all.
         s.p.servicio->respuestas.Guardar_Comanda = [&s](const TPedido &ped) -> int {
             QMutexLocker l(&s.mutex);
@@ -224,8 +224,8 @@ private slots:
         QCOMPARE(s.e().Envio.estado, EstadoEnvio::Componiendo);
         QVERIFY(!s.c().LabelEnvio.visible());
         QVERIFY(s.c().Nombre.enabled());
-        s.p.f.comanda().respaldo().esperar();
-        QVERIFY(!QFile::exists(s.p.f.comanda().respaldo().ruta()));
+        s.p.f.envioComanda().respaldo().esperar();
+        QVERIFY(!QFile::exists(s.p.f.envioComanda().respaldo().ruta()));
     }
 
     void firmaYBusqueda_data()

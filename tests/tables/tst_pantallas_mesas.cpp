@@ -42,7 +42,7 @@ private slots:
         QVERIFY(p.iniciarSesion());
         p.f.estado.ListaMesasActual = {};
         for (int i = 1; i <= 30; ++i)
-            Comanda::AddComanda(p.f.estado.ListaMesasActual, i, 0, i % 4, QStringLiteral("Mesa %1").arg(i),
+            EnvioComanda::AddComanda(p.f.estado.ListaMesasActual, i, 0, i % 4, QStringLiteral("Mesa %1").arg(i),
                                 i % 3 ? QString() : QStringLiteral("Terraza"), 0);
         p.f.controles.SwitchM.setChecked(false);
         p.f.ajustes().SetSettings();
@@ -105,7 +105,7 @@ private slots:
         FormaPrueba p;
         Mesero m{p};
         QVERIFY(p.iniciarSesion());
-        Comanda::AddComanda(p.f.estado.ListaComandasActual, 4, 2, 6, QStringLiteral("Familia Hernández Villaseñor"),
+        EnvioComanda::AddComanda(p.f.estado.ListaComandasActual, 4, 2, 6, QStringLiteral("Familia Hernández Villaseñor"),
                             QStringLiteral("Mesa 2"), 12345.5);
         Pantalla v(p.f);
         QVERIFY(v.tocar(QStringLiteral("Tile_tile_3"))); // "Lista de Comandas"

@@ -220,7 +220,7 @@ private slots:
         QVERIFY(m.surtir());
         QVERIFY(m.mensajes().isEmpty());
         QCOMPARE(e.ListaComandasActual.ArrayInfo1.last()->Nombre, QStringLiteral("Rosa"));
-        p.f.comanda().respaldo().esperar();
+        p.f.envioComanda().respaldo().esperar();
         QVERIFY(!QFile::exists(RutaComanda(dir.path())));
         QVERIFY(Apartados(dir.path()).isEmpty());
     }
@@ -264,10 +264,10 @@ private slots:
             FormaPrueba p;
             Mesero m{p};
             QVERIFY(cambios::Empezar(p, m));
-            esperado << EscribirComandaEnCurso(p.f.comanda().respaldo().actual());
+            esperado << EscribirComandaEnCurso(p.f.envioComanda().respaldo().actual());
             for (int k = 1; k <= 400; ++k) {
                 cambios::Comanda(m, k);
-                esperado << EscribirComandaEnCurso(p.f.comanda().respaldo().actual());
+                esperado << EscribirComandaEnCurso(p.f.envioComanda().respaldo().actual());
             }
         }
         QRandomGenerator azar(20261210);
@@ -293,7 +293,7 @@ private slots:
                 // Started again, the client gives the waiter that comanda back.
                 FormaPrueba p({}, FormaPrueba::EnCarpeta{dir.path()});
                 QVERIFY(p.iniciarSesion());
-                QCOMPARE(EscribirComandaEnCurso(p.f.comanda().respaldo().actual()), bytes);
+                QCOMPARE(EscribirComandaEnCurso(p.f.envioComanda().respaldo().actual()), bytes);
             }
         }
     }

@@ -1,7 +1,7 @@
-#include "tables/Comanda.h"
+#include "tables/EnvioComanda.h"
 #include "app/Ajustes.h"
 #include "app/Navegacion.h"
-#include "order/Pedido.h"
+#include "order/LineasPedido.h"
 #include "tables/BuscarComanda.h"
 #include "tables/ParteEntera.h"
 #include "tables/RespuestaComanda.h"
@@ -17,11 +17,11 @@ enum class Resultado {
 };
 
 /// What the send task carries between its thread and the screen.
-struct Comanda::TareaEnvio {
+struct EnvioComanda::TareaEnvio {
     QString user, pass;
     TPedido pedido; // the comanda as it was when the send started
     bool buscar = false; // an earlier try got no answer: look for it on the server first
-    EnvioComanda envio;  // the send state for this try
+    SeguimientoEnvio envio;  // the send state for this try
     Resultado resultado = Resultado::Respondida;
     int R = 0;      // the service's answer
     QString S;      // the message for R
@@ -32,15 +32,15 @@ namespace {
 const QString TextoSinConfirmar = QStringLiteral("No se pudo confirmar si la comanda llegó al servidor");
 } // namespace
 
-Comanda::Comanda(TTabbedForm &form)
+EnvioComanda::EnvioComanda(TTabbedForm &form)
     : Controlador(form), m_respaldo(form)
 {
-    connect(&c.ComandaBtn, &Control::pulsado, this, &Comanda::ComandaBtnClick);
-    connect(&c.EnviarPedidoBtn, &Control::pulsado, this, &Comanda::EnviarPedidoBtnClick);
-    connect(&c.PedidoCancelarBtn, &Control::pulsado, this, &Comanda::PedidoCancelarBtnClick);
+    connect(&c.ComandaBtn, &Control::pulsado, this, &EnvioComanda::ComandaBtnClick);
+    connect(&c.EnviarPedidoBtn, &Control::pulsado, this, &EnvioComanda::EnviarPedidoBtnClick);
+    connect(&c.PedidoCancelarBtn, &Control::pulsado, this, &EnvioComanda::PedidoCancelarBtnClick);
 }
 
-void Comanda::ComandaBtnClick()
+void EnvioComanda::ComandaBtnClick()
 {
     if (f.activeTab() == u"TabComanda") {
         f.setActiveTab(QStringLiteral("TabListaCat"));
@@ -48,7 +48,7 @@ void Comanda::ComandaBtnClick()
         // would stay hidden on the catalogue.
         f.navegacion().Validar();
     } else {
-        f.pedido().LlenarPedido();
+        f.lineasPedido().LlenarPedido();
         f.setActiveTab(QStringLiteral("TabComanda"));
         c.ToolBarCap.setVisible(false);
         f.navegacion().Validar();
@@ -56,12 +56,12 @@ void Comanda::ComandaBtnClick()
     f.navegacion().QuitarCategoTileList();
 }
 
-void Comanda::EnviarPedidoBtnClick()
+void EnvioComanda::EnviarPedidoBtnClick()
 {
     f.dialogos.Confirmar(QStringLiteral("¿Surtir la Comanda?"), [this] { EnviarPedidoBtnMain(); });
 }
 
-bool Comanda::Bloqueada()
+bool EnvioComanda::Bloqueada()
 {
     if (!e.Envio.bloqueada())
         return false;
@@ -71,7 +71,7 @@ bool Comanda::Bloqueada()
     return true;
 }
 
-void Comanda::EnviarPedidoBtnMain()
+void EnvioComanda::EnviarPedidoBtnMain()
 {
     // After a try without an answer, the comanda is resent exactly as it went.
     const bool buscar = e.Envio.estado == EstadoEnvio::SinConfirmar;
@@ -90,7 +90,7 @@ void Comanda::EnviarPedidoBtnMain()
     f.tareas.iniciar([this, t](const Paso &paso) { Enviar(paso, *t); }, [this, t] { TerminarEnvio(*t); });
 }
 
-void Comanda::Enviar(const Paso &paso, TareaEnvio &t)
+void EnvioComanda::Enviar(const Paso &paso, TareaEnvio &t)
 {
     bool demo = false;
     paso.ui([&] {
@@ -162,7 +162,7 @@ void Comanda::Enviar(const Paso &paso, TareaEnvio &t)
         t.S = MensajeGuardarComanda(t.R);
 }
 
-void Comanda::TerminarEnvio(TareaEnvio &t)
+void EnvioComanda::TerminarEnvio(TareaEnvio &t)
 {
     f.ActivityDialog1.hide();
     f.DesCargarEspera();
@@ -208,7 +208,7 @@ void Comanda::TerminarEnvio(TareaEnvio &t)
     }
 }
 
-void Comanda::ComandaEnviada(const QString &aviso)
+void EnvioComanda::ComandaEnviada(const QString &aviso)
 {
     // The table's count goes up at once, so the map shows it without asking the server.
     const int numero = e.PedidoActual.NuPaso;
@@ -236,15 +236,15 @@ void Comanda::ComandaEnviada(const QString &aviso)
     c.AvisoComanda.setText(mesaNombre.isEmpty() ? aviso.chopped(2) : aviso + mesaNombre);
 }
 
-void Comanda::NuevaComanda()
+void EnvioComanda::NuevaComanda()
 {
     e.PedidoActual = PedidoNuevo();
     e.MesaPedido.clear();
     e.Envio = {};
-    f.pedido().LlenarPedido(); // also removes the saved comanda
+    f.lineasPedido().LlenarPedido(); // also removes the saved comanda
 }
 
-void Comanda::PedidoCancelarBtnClick()
+void EnvioComanda::PedidoCancelarBtnClick()
 {
     f.dialogos.Confirmar(QStringLiteral("¿Desea Cancelar la Comanda?"), [this] {
         CerrarPedido();
@@ -252,18 +252,18 @@ void Comanda::PedidoCancelarBtnClick()
     });
 }
 
-void Comanda::CerrarPedido()
+void EnvioComanda::CerrarPedido()
 {
     NuevaComanda();
     f.navegacion().Validar();
 }
 
-void Comanda::AddComanda(int N, int NuMesa, int Personas, const QString &Cte, const QString &Mesa, double Total)
+void EnvioComanda::AddComanda(int N, int NuMesa, int Personas, const QString &Cte, const QString &Mesa, double Total)
 {
     AddComanda(e.ListaComandasActual, N, NuMesa, Personas, Cte, Mesa, Total);
 }
 
-void Comanda::AddComanda(TListaInfo1 &lista, int N, int NuMesa, int Personas, const QString &Cte,
+void EnvioComanda::AddComanda(TListaInfo1 &lista, int N, int NuMesa, int Personas, const QString &Cte,
                          const QString &Mesa, double Total)
 {
     // The new entry goes right after the entries the array holds: a received Count below 0

@@ -1,4 +1,4 @@
-#include "tables/ListaComandasCtl.h"
+#include "tables/ComandasAbiertas.h"
 #include "app/Navegacion.h"
 #include "tables/FilasComandas.h"
 
@@ -10,12 +10,12 @@ struct TareaComandas {
 };
 } // namespace
 
-ListaComandasCtl::ListaComandasCtl(TTabbedForm &form)
+ComandasAbiertas::ComandasAbiertas(TTabbedForm &form)
     : Controlador(form)
 {
 }
 
-void ListaComandasCtl::ListaComandas()
+void ComandasAbiertas::ListaComandas()
 {
     auto t = std::make_shared<TareaComandas>();
     t->user = c.iUser.text();
@@ -50,7 +50,7 @@ void ListaComandasCtl::ListaComandas()
         });
 }
 
-void ListaComandasCtl::MostrarComandas()
+void ComandasAbiertas::MostrarComandas()
 {
     f.setActiveTab(QStringLiteral("TabLista"));
     c.Lista.beginUpdate();

@@ -5,10 +5,10 @@
 /// The comanda screen: switching to it, sending the comanda to the server (once: a try
 /// that got no answer is looked for on the server before it is sent again) and
 /// cancelling it, the local list of comandas sent, and the comanda kept on the disk.
-class Comanda : public Controlador {
+class EnvioComanda : public Controlador {
     Q_OBJECT
 public:
-    explicit Comanda(TTabbedForm &f);
+    explicit EnvioComanda(TTabbedForm &f);
 
     /// The header's comanda button: toggles between the catalogue and the comanda screen.
     Q_INVOKABLE void ComandaBtnClick();

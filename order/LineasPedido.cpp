@@ -1,28 +1,28 @@
-#include "order/Pedido.h"
+#include "order/LineasPedido.h"
 #include "app/Navegacion.h"
 #include "order/CalcularDetalle.h"
 #include "order/Modificadores.h"
 #include "order/Pendientes.h"
 #include "order/TextoLinea.h"
-#include "tables/Comanda.h"
+#include "tables/EnvioComanda.h"
 #include "util/Numeros.h"
 
-Pedido::Pedido(TTabbedForm &form)
+LineasPedido::LineasPedido(TTabbedForm &form)
     : Controlador(form)
 {
     connect(&c.AddPed, &Control::pulsado, this, [this] { AddPedClick(); });
-    connect(&c.ListPed, &ListaVista::tocado, this, &Pedido::ListPedClick);
-    connect(&c.ListPed, &ListaVista::tocadoDoble, this, &Pedido::ListPedDblClick);
-    connect(&c.ListPed, &ListaVista::borrado, this, &Pedido::ListPedDeleteItem);
-    connect(&c.Button1, &Control::pulsado, this, &Pedido::ListPedDblClick);
-    connect(&c.GuardarCant, &Control::pulsado, this, &Pedido::GuardarCantClick);
+    connect(&c.ListPed, &ListaVista::tocado, this, &LineasPedido::ListPedClick);
+    connect(&c.ListPed, &ListaVista::tocadoDoble, this, &LineasPedido::ListPedDblClick);
+    connect(&c.ListPed, &ListaVista::borrado, this, &LineasPedido::ListPedDeleteItem);
+    connect(&c.Button1, &Control::pulsado, this, &LineasPedido::ListPedDblClick);
+    connect(&c.GuardarCant, &Control::pulsado, this, &LineasPedido::GuardarCantClick);
 }
 
-ReglasEmpresa Pedido::reglas() const { return {e.IVAIncluido, e.OP_IEPS_SOBRE_IVA, e.TC_VentaCredito}; }
+ReglasEmpresa LineasPedido::reglas() const { return {e.IVAIncluido, e.OP_IEPS_SOBRE_IVA, e.TC_VentaCredito}; }
 
-void Pedido::AddPedClick(bool revisarModificadores)
+void LineasPedido::AddPedClick(bool revisarModificadores)
 {
-    if (f.comanda().Bloqueada())
+    if (f.envioComanda().Bloqueada())
         return;
     // The add button belongs to the products: on the modifier screen only TERMINAR adds.
     if (revisarModificadores && c.ListaMod.visible())
@@ -51,9 +51,9 @@ void Pedido::AddPedClick(bool revisarModificadores)
     }
 }
 
-void Pedido::AgregarAPedido(int Index, double Cant)
+void LineasPedido::AgregarAPedido(int Index, double Cant)
 {
-    if (f.comanda().Bloqueada())
+    if (f.envioComanda().Bloqueada())
         return;
     const auto &productos = e.ListaProductos.ArrayProducto;
     if (Index < 0 || Index >= productos.size() || !productos[Index])
@@ -87,7 +87,7 @@ void Pedido::AgregarAPedido(int Index, double Cant)
     c.Cantidad.setValue(1);
 }
 
-void Pedido::LlenarPedido()
+void LineasPedido::LlenarPedido()
 {
     TPedido &ped = e.PedidoActual;
     c.ListPed.beginUpdate();
@@ -108,18 +108,18 @@ void Pedido::LlenarPedido()
     c.ListPed.endUpdate();
     // A comanda without lines has nothing to send.
     c.EnviarPedidoBtn.setEnabled(ped.Count > 0);
-    f.comanda().respaldo().Guardar();
+    f.envioComanda().respaldo().Guardar();
 }
 
-void Pedido::ListPedClick()
+void LineasPedido::ListPedClick()
 {
     e.LineaEditada = -1;
     c.ToolBarCap.setVisible(false);
 }
 
-void Pedido::ListPedDblClick()
+void LineasPedido::ListPedDblClick()
 {
-    if (c.ListPed.selectedIndex() >= 0 && f.comanda().Bloqueada())
+    if (c.ListPed.selectedIndex() >= 0 && f.envioComanda().Bloqueada())
         return;
     e.LineaEditada = c.ListPed.selectedIndex();
     if (e.LineaEditada < 0)
@@ -131,10 +131,10 @@ void Pedido::ListPedDblClick()
     c.SBCantidad.setText(FormatoNumero(linea->Cantidad));
 }
 
-void Pedido::GuardarCantClick()
+void LineasPedido::GuardarCantClick()
 {
     const int i = e.LineaEditada;
-    if (i < 0 || f.comanda().Bloqueada())
+    if (i < 0 || f.envioComanda().Bloqueada())
         return;
     c.ToolBarCap.setVisible(false);
     TPedido &ped = e.PedidoActual;
@@ -147,10 +147,10 @@ void Pedido::GuardarCantClick()
     c.ListPed.setSelectedIndex(i);
 }
 
-void Pedido::ListPedDeleteItem(int AIndex)
+void LineasPedido::ListPedDeleteItem(int AIndex)
 {
     TPedido &ped = e.PedidoActual;
-    if (AIndex < 0 || AIndex >= ped.Count || AIndex >= ped.ArrayDetalle.size() || f.comanda().Bloqueada())
+    if (AIndex < 0 || AIndex >= ped.Count || AIndex >= ped.ArrayDetalle.size() || f.envioComanda().Bloqueada())
         return;
     ped.ArrayDetalle.removeAt(AIndex);
     --ped.Count;

@@ -22,7 +22,7 @@ struct FirmaComanda {
 
 /// The send of the comanda being composed: its state, what the waiter was told, and what
 /// the search on the server needs after a try that got no answer.
-struct EnvioComanda {
+struct SeguimientoEnvio {
     EstadoEnvio estado = EstadoEnvio::Componiendo;
     QString mensaje;   // the refusal, or why the comanda is unconfirmed
     FirmaComanda firma; // of the last try
@@ -35,11 +35,11 @@ struct EnvioComanda {
     {
         return estado == EstadoEnvio::Enviando || estado == EstadoEnvio::SinConfirmar;
     }
-    bool operator==(const EnvioComanda &) const = default;
+    bool operator==(const SeguimientoEnvio &) const = default;
 };
 
 /// What the comanda screen says of the send; empty while there is nothing to say.
-[[nodiscard]] inline QString TextoEnvio(const EnvioComanda &envio)
+[[nodiscard]] inline QString TextoEnvio(const SeguimientoEnvio &envio)
 {
     switch (envio.estado) {
     case EstadoEnvio::Componiendo: return {};

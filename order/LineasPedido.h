@@ -4,10 +4,10 @@
 
 /// The lines of the comanda being composed: adding the selected product, the comanda
 /// list with its totals, and editing a line's quantity or deleting a line.
-class Pedido : public Controlador {
+class LineasPedido : public Controlador {
     Q_OBJECT
 public:
-    explicit Pedido(TTabbedForm &f);
+    explicit LineasPedido(TTabbedForm &f);
 
     /// The add button. `revisarModificadores` false ("TERMINAR" on the modifier screen)
     /// adds the product at once with the pending modifiers.

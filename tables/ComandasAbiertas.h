@@ -3,10 +3,10 @@
 
 /// The list of open comandas: fetched fresh each time the screen opens (the local list
 /// in demo mode) and shown grouped by table with each table's total.
-class ListaComandasCtl : public Controlador {
+class ComandasAbiertas : public Controlador {
     Q_OBJECT
 public:
-    explicit ListaComandasCtl(TTabbedForm &f);
+    explicit ComandasAbiertas(TTabbedForm &f);
     Q_INVOKABLE void ListaComandas();
 
 private:
