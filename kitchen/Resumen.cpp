@@ -9,7 +9,7 @@ struct TareaResumen {
     int ComandasFin = 0;
     double Propinas = 0;
     double Total = 0;
-    QString SMsg;
+    QString smsg;
     bool demo = false;
     QString user, pass;
 };
@@ -45,11 +45,11 @@ void Resumen::ResumenMesero()
                     c.TotalT.setText(FormatoNumero(t->Total));
                 });
             } catch (const std::exception &err) {
-                t->SMsg = MensajeSinConexion(err);
+                t->smsg = MensajeSinConexion(err);
             }
         },
         [this, t] {
-            if (!f.QuitarActividad(t->SMsg))
+            if (!f.QuitarActividad(t->smsg))
                 return;
             f.setActiveTab(QStringLiteral("TabResumen"));
             c.BackBtn.setVisible(true);

@@ -11,7 +11,7 @@ const QString Surtido::CuerpoAviso = QStringLiteral("Hay Platillos listos para s
 struct Surtido::Tarea {
     int Marcar = 0;
     int Platillos = 0;
-    QString SMsg;
+    QString smsg;
     // Read on the user-interface thread when the poll starts.
     bool demo = false;
     QString user, pass;
@@ -83,20 +83,20 @@ void Surtido::iniciarPoll()
                 }
                 paso.ui([&] { mostrarResultado(*t); });
             } catch (const std::exception &err) {
-                t->SMsg = MensajeSinConexion(err);
+                t->smsg = MensajeSinConexion(err);
             }
         },
         [this, t] {
             f.QuitarActividad({});
-            if (t->SMsg.isEmpty())
+            if (t->smsg.isEmpty())
                 return;
             // The count the notification repeats is no longer known: it stops. With the
             // server down and the automatic check on, one word of it is enough, not one
             // more every minute.
             if (!t->demo)
                 QuitarNotificacion(NombreAviso, f.NotificationCenter1());
-            if (!f.dialogos.enCola(t->SMsg.section(u'\r', 0, 0)))
-                f.MostrarMensaje(t->SMsg);
+            if (!f.dialogos.enCola(t->smsg.section(u'\r', 0, 0)))
+                f.MostrarMensaje(t->smsg);
         });
 }
 

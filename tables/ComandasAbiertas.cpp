@@ -6,7 +6,7 @@ namespace {
 /// What the comanda list task carries between its thread and the screen.
 struct TareaComandas {
     QString user, pass;
-    QString sMsg;
+    QString smsg;
 };
 } // namespace
 
@@ -35,7 +35,7 @@ void ComandasAbiertas::ListaComandas()
                     auto lista = f.SoapClient1().itrazen()->ListaComandas(t->user, t->pass, 1);
                     paso.ui([&] { e.ListaComandasActual = lista.value_or(TListaInfo1{}); });
                 } catch (const std::exception &) {
-                    t->sMsg = QStringLiteral("No se pudo obtener la lista");
+                    t->smsg = QStringLiteral("No se pudo obtener la lista");
                     return;
                 }
             }
@@ -45,7 +45,7 @@ void ComandasAbiertas::ListaComandas()
             });
         },
         [this, t] {
-            if (f.QuitarActividad(t->sMsg))
+            if (f.QuitarActividad(t->smsg))
                 f.navegacion().Validar();
         });
 }

@@ -25,7 +25,7 @@ struct EnvioComanda::TareaEnvio {
     Resultado resultado = Resultado::Respondida;
     int R = 0;      // the service's answer
     QString S;      // the message for R
-    QString SMsg;   // the failure of the call itself; empty when the call worked
+    QString smsg;   // the failure of the call itself; empty when the call worked
 };
 
 namespace {
@@ -118,7 +118,7 @@ void EnvioComanda::Enviar(const Paso &paso, TareaEnvio &t)
         // The server cannot be reached: the send would wait for it all over again.
         t.resultado = Resultado::Fallida;
         t.S = MensajeErrorEnvio(tablas::textoError(errorLista));
-        t.SMsg = t.S;
+        t.smsg = t.S;
         t.R = 6;
         return;
     }
@@ -154,7 +154,7 @@ void EnvioComanda::Enviar(const Paso &paso, TareaEnvio &t)
         } else {
             t.resultado = Resultado::Fallida;
             t.S = MensajeErrorEnvio(tablas::textoError(err));
-            t.SMsg = t.S;
+            t.smsg = t.S;
             t.R = 6;
         }
     }
@@ -183,10 +183,10 @@ void EnvioComanda::TerminarEnvio(TareaEnvio &t)
         // Nothing reached the server: the comanda is as it was before the try.
         e.Envio = t.envio;
         e.Envio.estado = EstadoEnvio::Componiendo;
-        e.Envio.mensaje = t.SMsg;
+        e.Envio.mensaje = t.smsg;
         m_respaldo.Guardar();
         f.navegacion().Validar();
-        f.MostrarMensaje(t.SMsg);
+        f.MostrarMensaje(t.smsg);
         return;
     case Resultado::Respondida:
         break;
