@@ -1,4 +1,5 @@
 #include "app/Ajustes.h"
+#include "app/Pestanas.h"
 #include "app/Navegacion.h"
 #include "storage/ArchivoIni.h"
 #include "util/Archivos.h"
@@ -42,7 +43,7 @@ bool Ajustes::escribir(const ValoresConfig &valores)
 
 void Ajustes::CargarConfiguracion()
 {
-    c.URLWSDL.setText(leer(QStringLiteral("WSDL"), QStringLiteral("http://127.0.0.0:3269/WSTrazen.dll/wsdl/Itrazen")));
+    c.URLWSDL.setText(leer(QStringLiteral("WSDL"), DireccionMarcador));
     c.SwitchUser.setChecked(leerBool(QStringLiteral("UserPass"), true));
     c.SwitchC.setChecked(leerBool(QStringLiteral("ImgCategoria"), true));
     c.SwitchM.setChecked(leerBool(QStringLiteral("ImgMesa"), true));

@@ -1,4 +1,5 @@
 #include "app/Controles.h"
+#include "app/Pestanas.h"
 
 Controles::Controles()
 {
@@ -95,13 +96,4 @@ Controles::Controles()
     ListaMod.setShowPictures(false);
     for (TileList *l : {&ListaSubCat, &ListaPro, &ListaMod})
         l->setVisible(false);
-}
-
-const QStringList &Controles::pestanas()
-{
-    static const QStringList p{QStringLiteral("TabItem1"),   QStringLiteral("TabEmpresa"), QStringLiteral("TabURL"),
-                               QStringLiteral("TabListaCat"), QStringLiteral("TabComanda"), QStringLiteral("TabMesas"),
-                               QStringLiteral("TabLista"),   QStringLiteral("TabSettings"), QStringLiteral("TabResumen"),
-                               QStringLiteral("TabSurtido")};
-    return p;
 }

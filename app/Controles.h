@@ -1,5 +1,6 @@
 #pragma once
 #include "app/Control.h"
+#include "app/Pestanas.h"
 #include "app/ListaVista.h"
 #include "app/TileList.h"
 #include <QHash>
@@ -23,16 +24,16 @@ struct Controles {
 
     // Screens (tabs)
     Control TabControl1{QStringLiteral("TabControl1")};
-    Control TabItem1{QStringLiteral("TabItem1")};
-    Control TabEmpresa{QStringLiteral("TabEmpresa")};
-    Control TabURL{QStringLiteral("TabURL")};
-    Control TabListaCat{QStringLiteral("TabListaCat")};
-    Control TabComanda{QStringLiteral("TabComanda")};
-    Control TabMesas{QStringLiteral("TabMesas")};
-    Control TabLista{QStringLiteral("TabLista")};
-    Control TabSettings{QStringLiteral("TabSettings")};
-    Control TabResumen{QStringLiteral("TabResumen")};
-    Control TabSurtido{QStringLiteral("TabSurtido")};
+    Control TabItem1{Pestana::TabItem1};
+    Control TabEmpresa{Pestana::TabEmpresa};
+    Control TabURL{Pestana::TabURL};
+    Control TabListaCat{Pestana::TabListaCat};
+    Control TabComanda{Pestana::TabComanda};
+    Control TabMesas{Pestana::TabMesas};
+    Control TabLista{Pestana::TabLista};
+    Control TabSettings{Pestana::TabSettings};
+    Control TabResumen{Pestana::TabResumen};
+    Control TabSurtido{Pestana::TabSurtido};
 
     // Side drawer
     Control MultiView1{QStringLiteral("MultiView1")};
@@ -157,9 +158,6 @@ struct Controles {
 
     /// The control of that name, or null.
     [[nodiscard]] QObject *buscar(const QString &nombre) const { return m_porNombre.value(nombre); }
-
-    /// The screens (tabs) in their order.
-    static const QStringList &pestanas();
 
 private:
     QHash<QString, QObject *> m_porNombre;

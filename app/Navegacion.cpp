@@ -1,4 +1,5 @@
 #include "app/Navegacion.h"
+#include "app/Pestanas.h"
 #include "app/Ajustes.h"
 #include "catalogue/Catalogo.h"
 #include "kitchen/Resumen.h"
@@ -68,35 +69,35 @@ void Navegacion::Validar()
     c.MainMenuBtn.setEnabled(e.IsLogged);
     c.CerrarSessionBtn.setEnabled(e.IsLogged);
     c.ConfigurarBtn.setEnabled(true);
-    c.OKBtn.setVisible(tab == u"TabItem1" || tab == u"TabURL");
+    c.OKBtn.setVisible(tab == Pestana::TabItem1 || tab == Pestana::TabURL);
     // The summary, the ready dishes and the display settings show back (and the ready dishes
     // refresh) from their own tile: a later refresh of the header keeps them, or the only
     // way out of the settings would be the drawer, which neither applies nor stores them.
-    const bool conRegreso = tab == u"TabSettings" || tab == u"TabSurtido" || tab == u"TabResumen";
-    c.BackBtn.setVisible(tab == u"TabListaCat" || tab == u"TabMesas" || tab == u"TabLista" || tab == u"TabComanda"
+    const bool conRegreso = tab == Pestana::TabSettings || tab == Pestana::TabSurtido || tab == Pestana::TabResumen;
+    c.BackBtn.setVisible(tab == Pestana::TabListaCat || tab == Pestana::TabMesas || tab == Pestana::TabLista || tab == Pestana::TabComanda
                          || conRegreso);
-    c.Captura.setVisible(tab == u"TabListaCat" && c.ListaPro.visible());
+    c.Captura.setVisible(tab == Pestana::TabListaCat && c.ListaPro.visible());
     c.ComandaBtn.setVisible(e.PedidoActual.Count > 0);
     // While the modifiers show, only TERMINAR and back leave them: a segment would drop
     // the dish being composed.
-    const bool modificadores = tab == u"TabListaCat" && c.ListaMod.visible();
+    const bool modificadores = tab == Pestana::TabListaCat && c.ListaMod.visible();
     c.Btn1.setEnabled(c.ListaCat.count() > 0 && !modificadores);
     c.Btn2.setEnabled(c.ListaSubCat.count() > 0 && !modificadores);
     c.Btn3.setEnabled(!modificadores);
-    if (tab == u"TabListaCat" && !modificadores) {
+    if (tab == Pestana::TabListaCat && !modificadores) {
         // The pressed segment follows the list that shows, also after back.
         c.Btn1.setChecked(c.ListaCat.visible());
         c.Btn2.setChecked(c.ListaSubCat.visible());
         c.Btn3.setChecked(c.ListaPro.visible());
     }
-    c.RefreshBtn.setVisible(tab == u"TabMesas" || tab == u"TabSurtido");
-    if (tab == u"TabMesas")
+    c.RefreshBtn.setVisible(tab == Pestana::TabMesas || tab == Pestana::TabSurtido);
+    if (tab == Pestana::TabMesas)
         c.ToolBarLabel.setText(c.ListaMesa.tag() == 1 ? QStringLiteral("Nueva Comanda") : QStringLiteral("Mesas"));
-    else if (tab == u"TabListaCat" || tab == u"TabComanda")
+    else if (tab == Pestana::TabListaCat || tab == Pestana::TabComanda)
         c.ToolBarLabel.setText(QStringLiteral("Comanda / ") + e.PedidoActual.ReferenciaPago);
     c.LabelGuardarLista.setText(QStringLiteral("Guardar productos consultados (") + QString::number(e.NumProductosGuardados())
                                 + QStringLiteral(")"));
-    if (tab == u"TabURL" || tab == u"TabItem1")
+    if (tab == Pestana::TabURL || tab == Pestana::TabItem1)
         c.ComandaBtn.setVisible(false);
     // The comanda screen tells how its send stands; while a try may be on the server the
     // comanda cannot change.
@@ -110,7 +111,7 @@ void Navegacion::EmpresaBtnClick()
 {
     c.ToolBarLabel.setText(QStringLiteral("Menú Principal"));
     c.MultiView1.setVisible(false);
-    f.setActiveTab(QStringLiteral("TabEmpresa"));
+    f.setActiveTab(Pestana::TabEmpresa);
     Validar();
     QuitarFondoTileList();
 }
@@ -119,7 +120,7 @@ void Navegacion::ConfigurarBtnClick()
 {
     c.ToolBarLabel.setText(QStringLiteral("Configurar"));
     c.MultiView1.setVisible(false);
-    f.setActiveTab(QStringLiteral("TabURL"));
+    f.setActiveTab(Pestana::TabURL);
     Validar();
 }
 
@@ -128,14 +129,14 @@ void Navegacion::CerrarSessionBtnClick()
     c.ToolBarLabel.setText(QStringLiteral("POS"));
     c.MultiView1.setVisible(false);
     e.IsLogged = false;
-    f.setActiveTab(QStringLiteral("TabItem1"));
+    f.setActiveTab(Pestana::TabItem1);
     Validar();
 }
 
 void Navegacion::BackBtn2Click()
 {
     const QString tab = f.activeTab();
-    if (tab == u"TabListaCat") {
+    if (tab == Pestana::TabListaCat) {
         if (c.ListaPro.visible()) {
             c.ListaSubCat.setVisible(false);
             c.ListaCat.setVisible(false);
@@ -152,19 +153,19 @@ void Navegacion::BackBtn2Click()
             MenuTileClick();
         }
         Validar();
-    } else if (tab == u"TabComanda") {
+    } else if (tab == Pestana::TabComanda) {
         c.ListaCat.setVisible(false);
         c.ListaSubCat.setVisible(false);
         c.ListaPro.setVisible(false);
         for (TileList *l : {&c.ListaPro, &c.ListaSubCat, &c.ListaCat}) {
             if (l->count() > 0) {
-                f.setActiveTab(QStringLiteral("TabListaCat"));
+                f.setActiveTab(Pestana::TabListaCat);
                 l->setVisible(true);
                 break;
             }
         }
         Validar();
-    } else if (tab == u"TabSettings") {
+    } else if (tab == Pestana::TabSettings) {
         f.ajustes().SetSettings();
         MenuTileClick();
     } else {
@@ -180,7 +181,7 @@ bool Navegacion::FormKeyUp(int key)
     // With the on-screen keyboard up the key only closes the keyboard.
     if (f.tecladoVisible())
         return false;
-    if (f.activeTab() != u"TabItem1" && c.BackBtn.visible())
+    if (f.activeTab() != Pestana::TabItem1 && c.BackBtn.visible())
         BackBtn2Click();
     return true;
 }
@@ -200,13 +201,13 @@ void Navegacion::TileTileClick(int indice)
     case 2: f.mesas().CargarMesas(true); break;
     case 3: f.comandasAbiertas().ListaComandas(); break;
     case 4:
-        f.setActiveTab(QStringLiteral("TabSurtido"));
+        f.setActiveTab(Pestana::TabSurtido);
         c.BackBtn.setVisible(true);
         c.RefreshBtn.setVisible(true);
         break;
     case 5: f.resumen().ResumenMesero(); break;
     case 6:
-        f.setActiveTab(QStringLiteral("TabSettings"));
+        f.setActiveTab(Pestana::TabSettings);
         c.BackBtn.setVisible(true);
         break;
     default: break;
@@ -215,17 +216,17 @@ void Navegacion::TileTileClick(int indice)
 
 void Navegacion::OKBtnClick()
 {
-    if (f.activeTab() == u"TabItem1")
+    if (f.activeTab() == Pestana::TabItem1)
         f.sesion().OKBtnClick();
-    else if (f.activeTab() == u"TabURL")
+    else if (f.activeTab() == Pestana::TabURL)
         f.ajustes().OKBtnClick();
 }
 
 void Navegacion::RefreshBtnClick()
 {
-    if (f.activeTab() == u"TabMesas")
+    if (f.activeTab() == Pestana::TabMesas)
         f.mesas().Refresh();
-    else if (f.activeTab() == u"TabSurtido")
+    else if (f.activeTab() == Pestana::TabSurtido)
         f.surtido().Refresh();
 }
 

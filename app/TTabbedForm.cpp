@@ -1,4 +1,5 @@
 #include "app/TTabbedForm.h"
+#include "app/Pestanas.h"
 #include "app/Ajustes.h"
 #include "app/CentroNotificaciones.h"
 #include "app/Navegacion.h"
@@ -14,10 +15,6 @@
 #include "tables/Mesas.h"
 #include "util/Archivos.h"
 #include <QCoreApplication>
-
-namespace {
-const QString Marcador = QStringLiteral("http://127.0.0.0:3269/WSTrazen.dll/wsdl/Itrazen");
-}
 
 TTabbedForm::TTabbedForm(Plataforma plataforma, QObject *parent)
     : QObject(parent), m_plataforma(std::move(plataforma))
@@ -84,7 +81,7 @@ QDateTime TTabbedForm::ahora() const
 
 void TTabbedForm::FormCreate()
 {
-    setActiveTab(QStringLiteral("TabURL"));
+    setActiveTab(Pestana::TabURL);
     if (m_plataforma.servicio)
         SoapClient1().setTimeouts(500000, 500000);
     controles.LabelVer.setText(QStringLiteral("Build 2.0.182"));
@@ -104,7 +101,7 @@ void TTabbedForm::FormCreate()
 
     ajustes().CargarConfiguracion();
     const QString url = controles.URLWSDL.text().trimmed();
-    if (!url.isEmpty() && url != Marcador) {
+    if (!url.isEmpty() && url != DireccionMarcador) {
         if (controles.SwitchUser.checked()) {
             controles.iUser.setText(ajustes().leer(QStringLiteral("User"), {}));
             controles.iPass.setText(ajustes().leer(QStringLiteral("Pass"), {}));
@@ -163,7 +160,7 @@ bool TTabbedForm::FormCloseQuery()
             SoapClient1().cancelarLlamadas();
         return true;
     }
-    if (m_activeTab != u"TabItem1" && controles.BackBtn.visible())
+    if (m_activeTab != Pestana::TabItem1 && controles.BackBtn.visible())
         navegacion().BackBtn2Click();
     return false;
 }

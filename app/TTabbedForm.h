@@ -1,5 +1,6 @@
 #pragma once
 #include "app/ActivityDialog.h"
+#include "app/Pestanas.h"
 #include "app/ClienteServicio.h"
 #include "app/Controles.h"
 #include "app/Dialogos.h"
@@ -137,7 +138,7 @@ private:
     QObject *resumenObj();
 
     Plataforma m_plataforma;
-    QString m_activeTab = QStringLiteral("TabItem1");
+    QString m_activeTab = Pestana::TabItem1;
     std::unique_ptr<Navegacion> m_navegacion;
     std::unique_ptr<Ajustes> m_ajustes;
     std::unique_ptr<Sesion> m_sesion;

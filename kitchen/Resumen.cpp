@@ -1,4 +1,5 @@
 #include "kitchen/Resumen.h"
+#include "app/Pestanas.h"
 #include "kitchen/MensajeConexion.h"
 #include "util/Numeros.h"
 
@@ -51,7 +52,7 @@ void Resumen::ResumenMesero()
         [this, t] {
             if (!f.QuitarActividad(t->smsg))
                 return;
-            f.setActiveTab(QStringLiteral("TabResumen"));
+            f.setActiveTab(Pestana::TabResumen);
             c.BackBtn.setVisible(true);
         });
 }

@@ -1,4 +1,5 @@
 #include "order/Modificadores.h"
+#include "app/Pestanas.h"
 #include "app/Navegacion.h"
 #include "order/LineasPedido.h"
 #include "order/Pendientes.h"
@@ -62,7 +63,7 @@ void Modificadores::MostrarModificador(int id)
         c.ListaSubCat.setVisible(false);
         c.ListaPro.setVisible(false);
         c.ListaMod.setVisible(true);
-        f.setActiveTab(QStringLiteral("TabListaCat"));
+        f.setActiveTab(Pestana::TabListaCat);
         c.ToolBarOtro.setEnabled(false);
     });
     paso("error M2", [&] { f.navegacion().QuitarCategoTileList(); });

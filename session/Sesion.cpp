@@ -1,4 +1,5 @@
 #include "session/Sesion.h"
+#include "app/Pestanas.h"
 #include "app/Ajustes.h"
 #include "app/Navegacion.h"
 #include "service/ErrorServicio.h"
@@ -8,8 +9,6 @@
 #include "util/Textos.h"
 
 namespace {
-const QString Marcador = QStringLiteral("http://127.0.0.0:3269/WSTrazen.dll/wsdl/Itrazen");
-
 /// What the sign-in task carries between its thread and the screen.
 struct TareaLogin {
     QString user, pass;
@@ -60,7 +59,7 @@ void Sesion::LoginBtnClick()
     c.iPass.setEnabled(true);
     // No address at all is the demo restaurant too, as it is at start-up.
     const QString url = c.URLWSDL.text().trimmed();
-    if (url.isEmpty() || url == Marcador)
+    if (url.isEmpty() || url == DireccionMarcador)
         IniciarDemo();
     else
         IniciarServidor();

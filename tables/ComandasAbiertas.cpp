@@ -1,4 +1,5 @@
 #include "tables/ComandasAbiertas.h"
+#include "app/Pestanas.h"
 #include "app/Navegacion.h"
 #include "tables/FilasComandas.h"
 
@@ -52,7 +53,7 @@ void ComandasAbiertas::ListaComandas()
 
 void ComandasAbiertas::MostrarComandas()
 {
-    f.setActiveTab(QStringLiteral("TabLista"));
+    f.setActiveTab(Pestana::TabLista);
     c.Lista.beginUpdate();
     c.Lista.clear();
     for (const ListaVista::Fila &fila : FilasComandas(e.ListaComandasActual))

@@ -1,4 +1,5 @@
 #include "tables/EnvioComanda.h"
+#include "app/Pestanas.h"
 #include "app/Ajustes.h"
 #include "app/Navegacion.h"
 #include "order/LineasPedido.h"
@@ -42,14 +43,14 @@ EnvioComanda::EnvioComanda(TTabbedForm &form)
 
 void EnvioComanda::ComandaBtnClick()
 {
-    if (f.activeTab() == u"TabComanda") {
-        f.setActiveTab(QStringLiteral("TabListaCat"));
+    if (f.activeTab() == Pestana::TabComanda) {
+        f.setActiveTab(Pestana::TabListaCat);
         // The header and the capture bar follow the screen: without this the add button
         // would stay hidden on the catalogue.
         f.navegacion().Validar();
     } else {
         f.lineasPedido().LlenarPedido();
-        f.setActiveTab(QStringLiteral("TabComanda"));
+        f.setActiveTab(Pestana::TabComanda);
         c.ToolBarCap.setVisible(false);
         f.navegacion().Validar();
     }

@@ -1,4 +1,5 @@
 #include "tables/Mesas.h"
+#include "app/Pestanas.h"
 #include "tables/EnvioComanda.h"
 #include "app/Navegacion.h"
 #include "catalogue/Catalogo.h"
@@ -66,7 +67,7 @@ void Mesas::CargarMesas(bool)
 
 void Mesas::MostrarMesas()
 {
-    f.setActiveTab(QStringLiteral("TabMesas"));
+    f.setActiveTab(Pestana::TabMesas);
     const bool imagen = c.SwitchM.checked();
     c.ListaMesa.beginUpdate();
     ParaCada(e.ListaMesasActual.ArrayInfo1, e.ListaMesasActual.Count, [&](const TInfo1 &mesa, qsizetype) {
@@ -97,7 +98,7 @@ void Mesas::NuevaComanda()
     }
     // A comanda with lines goes on where it was, on its table.
     f.catalogo().CargarCategorias();
-    f.setActiveTab(QStringLiteral("TabListaCat"));
+    f.setActiveTab(Pestana::TabListaCat);
     f.navegacion().QuitarCategoTileList();
 }
 
@@ -109,7 +110,7 @@ void Mesas::ListaMesaTileClick(int indice)
         return;
     const int numero = c.ListaMesa.tile(indice).tag;
     const QString nombre = c.ListaMesa.tile(indice).caption;
-    f.setActiveTab(QStringLiteral("TabListaCat"));
+    f.setActiveTab(Pestana::TabListaCat);
     // The lines already in the comanda stay; only its table changes.
     e.PedidoActual.NuPaso = numero;
     e.PedidoActual.ReferenciaPago = nombre;
