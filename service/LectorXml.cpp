@@ -466,13 +466,17 @@ void LectorXml::etiquetaDeInicio(qsizetype p, qsizetype fin)
     m_abiertos.append({m_nombresAbiertos.size(), int(qn.size()), enlacesAntes});
     m_nombresAbiertos.append(qn.data(), qn.size());
     m_oyente.abrir(espacio, local, m_atributos);
-    if (vacio) {
-        const Abierto a = m_abiertos.takeLast();
-        m_nombresAbiertos.truncate(a.nombre);
-        desenlazar(a.enlaces);
-        m_oyente.cerrar();
-        m_completo = m_abiertos.isEmpty();
-    }
+    if (vacio)
+        cerrarElemento();
+}
+
+void LectorXml::cerrarElemento()
+{
+    const Abierto a = m_abiertos.takeLast();
+    m_nombresAbiertos.truncate(a.nombre);
+    desenlazar(a.enlaces);
+    m_oyente.cerrar();
+    m_completo = m_abiertos.isEmpty();
 }
 
 void LectorXml::etiquetaDeFin(qsizetype p, qsizetype fin)
@@ -491,11 +495,7 @@ void LectorXml::etiquetaDeFin(qsizetype p, qsizetype fin)
     const QByteArrayView abierto(m_nombresAbiertos.constData() + a.nombre, a.largo);
     if (qn != abierto)
         fallar(QStringLiteral("se esperaba el cierre de %1 y llegó el de %2").arg(Mostrar(abierto), Mostrar(qn)), p);
-    m_abiertos.removeLast();
-    m_nombresAbiertos.truncate(a.nombre);
-    desenlazar(a.enlaces);
-    m_oyente.cerrar();
-    m_completo = m_abiertos.isEmpty();
+    cerrarElemento();
 }
 
 void LectorXml::instruccion(qsizetype p, qsizetype fin)

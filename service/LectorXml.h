@@ -50,6 +50,8 @@ private:
     void marca(qsizetype p, qsizetype fin);
     void etiquetaDeInicio(qsizetype p, qsizetype fin);
     void etiquetaDeFin(qsizetype p, qsizetype fin);
+    /// The innermost open element ends (its end tag, or an empty-element tag).
+    void cerrarElemento();
     void instruccion(qsizetype p, qsizetype fin);
     void texto(const char *p, const char *fin, bool cdata);
     enum Modo { Texto, Atributo, Cdata };

@@ -182,13 +182,7 @@ void EnvioComanda::TerminarEnvio(TareaEnvio &t)
         return;
     case Resultado::Fallida:
         // Nothing reached the server: the comanda is as it was before the try.
-        e.Envio = t.envio;
-        e.Envio.estado = EstadoEnvio::Componiendo;
-        e.Envio.mensaje = t.smsg;
-        m_respaldo.Guardar();
-        f.navegacion().Validar();
-        f.MostrarMensaje(t.smsg);
-        return;
+        return QuedarSinEnviar(t, EstadoEnvio::Componiendo, t.smsg);
     case Resultado::Respondida:
         break;
     }
@@ -200,13 +194,18 @@ void EnvioComanda::TerminarEnvio(TareaEnvio &t)
         ComandaEnviada(QStringLiteral("Comanda enviada: "));
         f.MostrarMensaje(t.S + QStringLiteral(". La comanda se guardó sin ese producto: revísela en la Lista de Comandas"));
     } else {
-        e.Envio = t.envio;
-        e.Envio.estado = EstadoEnvio::Rechazada;
-        e.Envio.mensaje = t.S;
-        m_respaldo.Guardar();
-        f.navegacion().Validar();
-        f.MostrarMensaje(t.S);
+        QuedarSinEnviar(t, EstadoEnvio::Rechazada, t.S);
     }
+}
+
+void EnvioComanda::QuedarSinEnviar(const TareaEnvio &t, EstadoEnvio estado, const QString &mensaje)
+{
+    e.Envio = t.envio;
+    e.Envio.estado = estado;
+    e.Envio.mensaje = mensaje;
+    m_respaldo.Guardar();
+    f.navegacion().Validar();
+    f.MostrarMensaje(mensaje);
 }
 
 void EnvioComanda::ComandaEnviada(const QString &aviso)

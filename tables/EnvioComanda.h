@@ -38,6 +38,8 @@ private:
     void TerminarEnvio(TareaEnvio &t);
     /// The success steps; `aviso` starts the word shown on the main menu.
     void ComandaEnviada(const QString &aviso);
+    /// The try stored nothing: the comanda stays on screen in `estado`, the waiter is told why.
+    void QuedarSinEnviar(const TareaEnvio &t, EstadoEnvio estado, const QString &mensaje);
     /// A fresh comanda in place of the one composed.
     void NuevaComanda();
 
