@@ -1,6 +1,5 @@
 #include "app/Ajustes.h"
 #include "app/Pestanas.h"
-#include "app/Navegacion.h"
 #include "storage/ArchivoIni.h"
 #include "util/Archivos.h"
 #include "util/Numeros.h"
@@ -10,7 +9,7 @@ namespace {
 const QString ArchivoProductos = QStringLiteral("Pos_Prod.dat");
 }
 
-Ajustes::Ajustes(TTabbedForm &form)
+Ajustes::Ajustes(Forma &form)
     : Controlador(form)
 {
     connect(&c.DNS, &Control::editado, this, &Ajustes::DNSChange);
@@ -98,7 +97,7 @@ void Ajustes::DNSChange()
 
 void Ajustes::OKBtnClick()
 {
-    f.navegacion().QuitarFondoTileList();
+    f.QuitarFondoTileList();
     GuardarURLBtnClick();
     f.ReIniciar();
     e.setNumProductosGuardados(0);
@@ -110,7 +109,7 @@ void Ajustes::GuardarURLBtnClick()
     m_avisado = false;
     escribir({{QStringLiteral("WSDL"), c.URLWSDL.text()},
               {QStringLiteral("UserPass"), textoBool(c.SwitchUser.checked())}});
-    f.navegacion().CerrarSessionBtnClick();
+    f.CerrarSessionBtnClick();
     c.iUser.enfocar(true);
 }
 
@@ -126,7 +125,7 @@ void Ajustes::LoadProductos()
 {
     if (!e.ModoDemo)
         e.ProductosGuardados.cargar(RutaDocumento(ArchivoProductos));
-    f.navegacion().Validar();
+    f.Validar();
 }
 
 void Ajustes::GuardarClick()
@@ -140,5 +139,5 @@ void Ajustes::Button2Click()
     f.MostrarMensaje(QStringLiteral("Se han depurado ") + QString::number(e.NumProductosGuardados()) + QStringLiteral(" productos"));
     e.setNumProductosGuardados(0);
     SaveProductos();
-    f.navegacion().Validar();
+    f.Validar();
 }

@@ -9,7 +9,7 @@ class Ajustes : public Controlador {
 public:
     static constexpr const char *Seccion = "AppMovil";
 
-    explicit Ajustes(TTabbedForm &f);
+    explicit Ajustes(Forma &f);
 
     /// Applies the display settings to the lists and stores them.
     Q_INVOKABLE void SetSettings();

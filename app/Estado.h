@@ -21,50 +21,59 @@ struct MemoriaSur {
 /// A fresh comanda: no table, no lines, a customer whose numbers are 0.
 [[nodiscard]] TPedido PedidoNuevo();
 
-/// The whole application state with its start values: the main window's session
-/// fields and the values every screen shares. Lists are held by value and replaced whole.
+/// The whole application state with its start values, in one place and grouped by the
+/// subsystem that writes it; every screen may read all of it. Lists are held by value and
+/// replaced whole.
 struct Estado {
-    // Session fields of the main window.
+    // Session: who signed in where, and the company's rules (written by the sign-in).
     int NuUser = 0;
     int NuAlmacen = 0;
     bool IsLogged = false;
-    bool IVAIncluido = false;
-    bool Salida = false;
+    bool ModoDemo = false;
+    int VersionServicio = 0;
     QString Modulos;
     QString Almacen;
+    bool IVAIncluido = false;
     int OP_IEPS_SOBRE_IVA = 0;
-    int NuCategoria = 0;
-    int NuSubCategoria = 0;
+    double TC_VentaCredito = 0;
+    double TC_CobranzaCredito = 0;
     QString Printer1, Printer2, Printer3, Printer4, Printer5;
 
-    // Shared values.
-    int VersionServicio = 0;
-    int FuenteListados = 13;
-    int FuenteCuadros = 12;
-    int NumMemSurtido = 0;
-    bool ModoDemo = false;
-    QString ArchivoConfig = QStringLiteral("NVTrazen.ini");
-    bool MesasCargadas = false;
+    // Catalogue: the lists fetched and the saved product list.
     bool CategoriasCargadas = false;
+    int NuCategoria = 0;
+    int NuSubCategoria = 0;
     QString UltimoFiltro;
-    int LineaEditada = -1;
     TListaCategoria ListaCategorias;
     TListaProducto ListaProductos;
     bool ListaProductosRestaurada = false; // restored from the saved list, not a service answer
-    TListaSurtido ListaSurtidoActual;
-    TListaInfo1 ListaMesasActual;
-    TListaInfo1 ListaComandasActual;
+    ListaProductosGuardados ProductosGuardados;
+
+    // Order: the comanda being composed, its pending modifiers and how its send stands.
     TPedido PedidoActual = PedidoNuevo();
-    QString MesaPedido;  // name of the comanda's table
-    SeguimientoEnvio Envio;  // how the comanda's send stands
-    double TC_VentaCredito = 0;
-    double TC_CobranzaCredito = 0;
+    QString MesaPedido; // name of the comanda's table
+    int LineaEditada = -1;
     std::array<QString, 6> EspPendiente; // slots 1..6 at [0..5]
     QString EncabezadoModificador;
     QString ProductoModificador;
+    SeguimientoEnvio Envio;
+
+    // Tables: the table map and the open comandas.
+    bool MesasCargadas = false;
+    TListaInfo1 ListaMesasActual;
+    TListaInfo1 ListaComandasActual;
+
+    // Kitchen: the ready dishes and the ones remembered.
+    TListaSurtido ListaSurtidoActual;
     int MarcarPendiente = 0;
-    ListaProductosGuardados ProductosGuardados;
+    int NumMemSurtido = 0;
     std::array<MemoriaSur, 101> MemSurtido;
+
+    // Shared: the window and the display settings.
+    bool Salida = false;
+    int FuenteListados = 13;
+    int FuenteCuadros = 12;
+    QString ArchivoConfig = QStringLiteral("NVTrazen.ini");
 
     [[nodiscard]] int NumProductosGuardados() const { return ProductosGuardados.num(); }
     void setNumProductosGuardados(int n) { ProductosGuardados.setNum(n); }

@@ -38,6 +38,9 @@ struct SeguimientoEnvio {
     bool operator==(const SeguimientoEnvio &) const = default;
 };
 
+/// The first words of every message about a try that may be on the server.
+inline const QString TextoSinConfirmar = QStringLiteral("No se pudo confirmar si la comanda llegó al servidor");
+
 /// What the comanda screen says of the send; empty while there is nothing to say.
 [[nodiscard]] inline QString TextoEnvio(const SeguimientoEnvio &envio)
 {

@@ -1,7 +1,6 @@
 #include "catalogue/Catalogo.h"
-#include "app/Navegacion.h"
 
-Catalogo::Catalogo(TTabbedForm &form)
+Catalogo::Catalogo(Forma &form)
     : Controlador(form), m_guardados(form.estado.ProductosGuardados, [this] { return !f.tareas.ocupado(); })
 {
     connect(&c.ListaCat, &TileList::tocado, this, &Catalogo::ListaCatTileClick);
@@ -37,7 +36,7 @@ Catalogo::Catalogo(TTabbedForm &form)
 namespace {
 /// White tile, blue caption at the top; with pictures the caption takes `lineas` lines
 /// and the picture the rest, without them the caption fills the tile.
-void aspectoCatalogo(const TTabbedForm &f, bool conImagen, int lineas, AspectoTile &a)
+void aspectoCatalogo(const Forma &f, bool conImagen, int lineas, AspectoTile &a)
 {
     a.relleno = QColor::fromRgba(0xFFFFFFFF);
     a.margenIzq = 0;
@@ -52,12 +51,12 @@ void aspectoCatalogo(const TTabbedForm &f, bool conImagen, int lineas, AspectoTi
 }
 } // namespace
 
-void Catalogo::ListaCatCustomizeTile(const TTabbedForm &f, AspectoTile &a)
+void Catalogo::ListaCatCustomizeTile(const Forma &f, AspectoTile &a)
 {
     aspectoCatalogo(f, f.controles.SwitchC.checked(), 2, a);
 }
 
-void Catalogo::ListaProCustomizeTile(const TTabbedForm &f, AspectoTile &a)
+void Catalogo::ListaProCustomizeTile(const Forma &f, AspectoTile &a)
 {
     // The tiles wrap long names: a third line keeps the price under a two-line name in view.
     aspectoCatalogo(f, f.controles.SwitchP.checked(), 3, a);
@@ -70,7 +69,7 @@ void Catalogo::mostrarLista(Vista v)
     c.ListaSubCat.setVisible(v == Vista::SubCategorias);
     c.ListaPro.setVisible(v == Vista::Productos);
     c.ListaMod.setVisible(false);
-    f.navegacion().QuitarCategoTileList();
+    f.QuitarCategoTileList();
     c.ToolBarOtro.setEnabled(false);
     c.LabelInfo.setText({});
     c.ToolBar1.setVisible(true);
@@ -110,8 +109,8 @@ void Catalogo::navegar(Vista v, Control &segmento)
     c.ToolBar1.setVisible(v == Vista::Productos);
     c.ToolBarOtro.setEnabled(false);
     c.LabelInfo.setText({});
-    f.navegacion().Validar();
-    f.navegacion().QuitarCategoTileList();
+    f.Validar();
+    f.QuitarCategoTileList();
 }
 
 void Catalogo::Btn1Click() { navegar(Vista::Categorias, c.Btn1); }

@@ -15,7 +15,7 @@ class TileList;
 class Catalogo : public Controlador {
     Q_OBJECT
 public:
-    explicit Catalogo(TTabbedForm &f);
+    explicit Catalogo(Forma &f);
 
     // Categories and subcategories (Categorias.cpp).
     /// Shows the categories, fetching them first when this sign-in has not yet.
@@ -52,8 +52,8 @@ public:
     Q_INVOKABLE void Btn3Click();
 
     /// The look of category and subcategory tiles, and of product tiles.
-    static void ListaCatCustomizeTile(const TTabbedForm &f, AspectoTile &a);
-    static void ListaProCustomizeTile(const TTabbedForm &f, AspectoTile &a);
+    static void ListaCatCustomizeTile(const Forma &f, AspectoTile &a);
+    static void ListaProCustomizeTile(const Forma &f, AspectoTile &a);
 
 private:
     /// Which of the catalogue's lists shows; the others hide.

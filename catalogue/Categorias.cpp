@@ -1,20 +1,11 @@
 // The categories and subcategories of the catalogue screen.
-#include "app/Navegacion.h"
 #include "catalogue/Catalogo.h"
+#include "app/TareaServicio.h"
 #include "catalogue/FiltroProductos.h"
 #include "catalogue/FotosCatalogo.h"
 #include "util/Archivos.h"
 
 namespace {
-/// What the categories task carries between its thread and the screen.
-struct TareaCategorias {
-    QString user, pass;
-    bool foto = false;
-    bool cargadas = false;
-    bool demo = false;
-    QString smsg;
-};
-
 /// The category drawn at tile position `posicion`: tiles are made for the present
 /// entries of the list, in order.
 const TCategoria *categoriaEnPosicion(const TListaCategoria &lista, int posicion)
@@ -36,40 +27,27 @@ void Catalogo::CargarCategorias()
     if (f.tareas.ocupado())
         return;
 
-    auto t = std::make_shared<TareaCategorias>();
-    t->user = c.iUser.text();
-    t->pass = c.iPass.text();
-    t->foto = c.SwitchC.checked();
-    t->cargadas = e.CategoriasCargadas;
-    t->demo = e.ModoDemo;
-
-    f.tareas.iniciar(
-        [this, t](const Paso &paso) {
-            paso.ui([&] {
-                f.MostrarActividad(QStringLiteral("Cargando categorias"), QStringLiteral("Recuperando Categorias"));
+    const bool foto = c.SwitchC.checked();
+    const bool cargadas = e.CategoriasCargadas;
+    const Actividad actividad{QStringLiteral("Cargando categorias"), QStringLiteral("Recuperando Categorias"),
+                              [](const QString &) { return QStringLiteral("No se pudo obtener la lista"); }};
+    IniciarTarea(
+        f, actividad,
+        [this, foto, cargadas](Llamada &ll) {
+            if (cargadas)
+                return;
+            if (ll.demo) {
+                ll.ui([&] { e.CategoriasCargadas = true; });
+                return;
+            }
+            // Fetched once per sign-in; a failure leaves the flag down so the next visit asks again.
+            auto lista = ll.itrazen()->ObtenerCategoriasPOS(ll.user, ll.pass, foto);
+            ll.ui([&] {
+                e.ListaCategorias = lista.value_or(TListaCategoria{});
+                e.CategoriasCargadas = true;
             });
-            if (t->cargadas)
-                return;
-            if (t->demo) {
-                paso.ui([&] { e.CategoriasCargadas = true; });
-                return;
-            }
-            try {
-                // Fetched once per sign-in; a failure leaves the flag down so the next visit asks again.
-                auto lista = f.SoapClient1().itrazen()->ObtenerCategoriasPOS(t->user, t->pass, t->foto);
-                paso.ui([&] {
-                    e.ListaCategorias = lista.value_or(TListaCategoria{});
-                    e.CategoriasCargadas = true;
-                });
-            } catch (const std::exception &) {
-                t->smsg = QStringLiteral("No se pudo obtener la lista");
-            }
         },
-        [this, t] {
-            if (!f.QuitarActividad(t->smsg))
-                return;
-            mostrarCategorias();
-        });
+        [this] { mostrarCategorias(); });
 }
 
 void Catalogo::mostrarCategorias()
@@ -86,7 +64,7 @@ void Catalogo::mostrarCategorias()
     });
     marcarSegmento(c.Btn1);
     c.ListaCat.endUpdate();
-    f.navegacion().Validar();
+    f.Validar();
 }
 
 void Catalogo::ListaCatTileClick(int indice)
@@ -131,7 +109,7 @@ void Catalogo::CargarSubCategorias(int ID)
     }
     marcarSegmento(c.Btn2);
     c.ListaSubCat.endUpdate();
-    f.navegacion().Validar();
+    f.Validar();
 }
 
 void Catalogo::ListaSubCatTileClick(int indice)

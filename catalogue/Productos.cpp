@@ -5,8 +5,8 @@
 // puts the ready tiles in place. The pictures are written to their files afterwards, on the
 // writer's thread; the tiles show the bytes already held meanwhile, and a saved record
 // names its picture once the file is there.
-#include "app/Navegacion.h"
 #include "catalogue/Catalogo.h"
+#include "app/TareaServicio.h"
 #include "catalogue/Desechar.h"
 #include "catalogue/FiltroProductos.h"
 #include "catalogue/ProductosGuardados.h"
@@ -18,11 +18,8 @@ struct Catalogo::TareaProductos {
     bool pedir = false;   // not held nor saved: ask the service (or, in demo mode, take it as answered)
     bool guardar = false; // append what is shown to the saved list
     QList<int> restaurar; // the saved records that answer W, restored on the task's thread
-    QString user, pass;
     bool foto = false;
-    bool demo = false;
     QString carpeta;
-    QString smsg;
 
     // Made on the task's thread for the showing step.
     ProductosListos listos;
@@ -65,43 +62,37 @@ void Catalogo::CargarProductos(int Tipo, const QString &Filtro)
     if (f.tareas.ocupado())
         return;
 
-    t->user = c.iUser.text();
-    t->pass = c.iPass.text();
     t->foto = c.SwitchP.checked();
-    t->demo = e.ModoDemo;
     t->carpeta = CarpetaDocumentos();
 
-    f.tareas.iniciar(
-        [this, t](const Paso &paso) {
-            paso.ui([&] {
-                f.MostrarActividad(QStringLiteral("Conectando"), QStringLiteral("Recuperando Productos"));
-            });
+    IniciarTareaConFin(
+        f, {QStringLiteral("Conectando"), QStringLiteral("Recuperando Productos"), {}},
+        [this, t](Llamada &ll) {
             // While the task runs, ListaProductos and the saved list are its own: the screens
             // are disabled, and the pictures' names wait for its end.
             TListaProducto lista; // the list to hold; once held, the one it replaced, freed here
             if (!t->restaurar.isEmpty()) {
                 // The pictures of the list still being written get their names first.
                 m_escritor.esperar();
-                paso.ui([&] { nombrarFotos(true); });
+                ll.ui([&] { nombrarFotos(true); });
                 lista = RestaurarProductos(e.ProductosGuardados, t->restaurar);
-                paso.ui([&] { tomarLista(lista, true, t->W); });
+                ll.ui([&] { tomarLista(lista, true, t->W); });
             } else if (t->pedir) {
-                paso.ui([&] { f.UpdateEspera(QStringLiteral("Recuperando Productos")); });
-                if (t->demo) {
+                ll.espera(QStringLiteral("Recuperando Productos"));
+                if (ll.demo) {
                     // Demo dishes live only in the saved list: nothing to ask for.
-                    paso.ui([&] { e.UltimoFiltro = t->W; });
+                    ll.ui([&] { e.UltimoFiltro = t->W; });
                 } else {
                     try {
-                        lista = f.SoapClient1().itrazen()->ListaProductoConFoto(t->user, t->pass, t->W, t->foto)
-                                    .value_or(TListaProducto{});
+                        lista = ll.itrazen()->ListaProductoConFoto(ll.user, ll.pass, t->W, t->foto).value_or(TListaProducto{});
                     } catch (const std::exception &) {
-                        t->smsg = QStringLiteral("No hay conexión al URL");
+                        ll.smsg = QStringLiteral("No hay conexión al URL");
                         return;
                     }
-                    paso.ui([&] { tomarLista(lista, false, t->W); });
+                    ll.ui([&] { tomarLista(lista, false, t->W); });
                 }
             }
-            paso.ui([&] { f.UpdateEspera(QStringLiteral("Cargando Productos")); });
+            ll.espera(QStringLiteral("Cargando Productos"));
 
             // Room for the saved products an instant search may add to the list, so that
             // adding them never moves the whole list on the screen's thread.
@@ -110,7 +101,7 @@ void Catalogo::CargarProductos(int Tipo, const QString &Filtro)
             o.fotos = t->foto;
             o.restaurada = e.ListaProductosRestaurada;
             o.carpeta = t->carpeta;
-            if (t->guardar && !t->demo && t->W.size() <= LargoMaximoFiltro) {
+            if (t->guardar && !ll.demo && t->W.size() <= LargoMaximoFiltro) {
                 t->primerRegistro = e.ProductosGuardados.num();
                 t->registros = LlenarGuardados(e.ProductosGuardados, e.ListaProductos, e.UltimoFiltro);
                 o.primerRegistro = t->primerRegistro;
@@ -119,10 +110,10 @@ void Catalogo::CargarProductos(int Tipo, const QString &Filtro)
             }
             t->listos = PrepararProductos(e.ListaProductos, o);
         },
-        [this, t] {
+        [this, t](const QString &smsg) {
             // A failure ends at once; otherwise the tiles go in while the overlay still shows.
-            if (!t->smsg.isEmpty()) {
-                f.QuitarActividad(t->smsg);
+            if (!smsg.isEmpty()) {
+                f.QuitarActividad(smsg);
                 return;
             }
             mostrarProductos(*t);
@@ -155,7 +146,7 @@ void Catalogo::mostrarProductos(TareaProductos &t)
 
     f.ActivityDialog1.hide();
     f.DesCargarEspera();
-    f.navegacion().Validar();
+    f.Validar();
     // A single product is ready to add without a tap.
     if (c.ListaPro.count() == 1)
         c.ListaPro.setSelectedIndex(0);

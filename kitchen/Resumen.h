@@ -6,7 +6,7 @@
 class Resumen : public Controlador {
     Q_OBJECT
 public:
-    explicit Resumen(TTabbedForm &f);
+    explicit Resumen(Forma &f);
     /// The main menu tile "Resumen": loads the figures, then shows the summary screen.
     Q_INVOKABLE void ResumenMesero();
 };

@@ -1,5 +1,6 @@
 #include "kitchen/Surtido.h"
 #include "app/CentroNotificaciones.h"
+#include "app/TareaServicio.h"
 #include "kitchen/FilasSurtido.h"
 #include "kitchen/MensajeConexion.h"
 #include <algorithm>
@@ -11,14 +12,12 @@ const QString Surtido::CuerpoAviso = QStringLiteral("Hay Platillos listos para s
 struct Surtido::Tarea {
     int Marcar = 0;
     int Platillos = 0;
-    QString smsg;
     // Read on the user-interface thread when the poll starts.
     bool demo = false;
-    QString user, pass;
     int impresora = 0;
 };
 
-Surtido::Surtido(TTabbedForm &form)
+Surtido::Surtido(Forma &form)
     : Controlador(form)
 {
     c.ListPla.setFuentes(20, 13, 18, 13);
@@ -62,41 +61,31 @@ void Surtido::iniciarPoll()
     t->Marcar = e.MarcarPendiente;
     e.MarcarPendiente = 0;
     t->demo = e.ModoDemo;
-    t->user = c.iUser.text();
-    t->pass = c.iPass.text();
     t->impresora = c.Impresora.itemIndex() < 0 ? 0 : c.Impresora.itemIndex();
-
-    f.tareas.iniciar(
-        [this, t](const Paso &paso) {
-            paso.ui([&] {
-                f.MostrarActividad(QStringLiteral("Conectando"), QStringLiteral("Obteniendo Surtido"));
-            });
-            try {
-                if (t->demo) {
-                    t->Platillos = t->Marcar == 0 ? 2 : 0;
-                } else {
-                    int platillos = 0;
-                    auto lista = f.SoapClient1().itrazen()->ObtenerSurtido(t->user, t->pass, t->impresora,
-                                                                           t->Marcar, platillos);
-                    t->Platillos = platillos;
-                    paso.ui([&] { e.ListaSurtidoActual = lista.value_or(TListaSurtido{}); });
-                }
-                paso.ui([&] { mostrarResultado(*t); });
-            } catch (const std::exception &err) {
-                t->smsg = MensajeSinConexion(err);
+    IniciarTareaConFin(
+        f, {QStringLiteral("Conectando"), QStringLiteral("Obteniendo Surtido"), MensajeSinConexion},
+        [this, t](Llamada &ll) {
+            if (ll.demo) {
+                t->Platillos = t->Marcar == 0 ? 2 : 0;
+            } else {
+                int platillos = 0;
+                auto lista = ll.itrazen()->ObtenerSurtido(ll.user, ll.pass, t->impresora, t->Marcar, platillos);
+                t->Platillos = platillos;
+                ll.ui([&] { e.ListaSurtidoActual = lista.value_or(TListaSurtido{}); });
             }
+            ll.ui([&] { mostrarResultado(*t); });
         },
-        [this, t] {
+        [this, t](const QString &smsg) {
             f.QuitarActividad({});
-            if (t->smsg.isEmpty())
+            if (smsg.isEmpty())
                 return;
             // The count the notification repeats is no longer known: it stops. With the
             // server down and the automatic check on, one word of it is enough, not one
             // more every minute.
             if (!t->demo)
                 QuitarNotificacion(NombreAviso, f.NotificationCenter1());
-            if (!f.dialogos.enCola(t->smsg.section(u'\r', 0, 0)))
-                f.MostrarMensaje(t->smsg);
+            if (!f.dialogos.enCola(smsg.section(u'\r', 0, 0)))
+                f.MostrarMensaje(smsg);
         });
 }
 

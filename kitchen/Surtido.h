@@ -12,7 +12,7 @@ public:
     static constexpr int IntervaloTimer = 60000;
     static constexpr int RepeticionSeg = 60;
 
-    explicit Surtido(TTabbedForm &f);
+    explicit Surtido(Forma &f);
 
     /// Requests one poll (the handler `Surtido`, renamed: a member cannot carry its class's
     /// name); `Marcar` 1 also marks the reported dishes as read. Nothing happens while

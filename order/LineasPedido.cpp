@@ -1,14 +1,12 @@
 #include "order/LineasPedido.h"
-#include "app/Navegacion.h"
 #include "order/CalcularDetalle.h"
-#include "order/Modificadores.h"
 #include "order/Pendientes.h"
 #include "order/TextoLinea.h"
-#include "tables/EnvioComanda.h"
+#include "order/RespaldoComanda.h"
 #include "util/Numeros.h"
 
-LineasPedido::LineasPedido(TTabbedForm &form)
-    : Controlador(form)
+LineasPedido::LineasPedido(Forma &form, RespaldoComanda &respaldo)
+    : Controlador(form), m_respaldo(respaldo)
 {
     connect(&c.AddPed, &Control::pulsado, this, [this] { AddPedClick(); });
     connect(&c.ListPed, &ListaVista::tocado, this, &LineasPedido::ListPedClick);
@@ -18,11 +16,21 @@ LineasPedido::LineasPedido(TTabbedForm &form)
     connect(&c.GuardarCant, &Control::pulsado, this, &LineasPedido::GuardarCantClick);
 }
 
+bool LineasPedido::Bloqueada()
+{
+    if (!e.Envio.bloqueada())
+        return false;
+    f.MostrarMensaje(TextoSinConfirmar
+                     + QStringLiteral(": no se puede cambiar. Surtir Comanda la busca en el servidor antes de "
+                                      "enviarla de nuevo; Cancelar Comanda la descarta"));
+    return true;
+}
+
 ReglasEmpresa LineasPedido::reglas() const { return {e.IVAIncluido, e.OP_IEPS_SOBRE_IVA, e.TC_VentaCredito}; }
 
 void LineasPedido::AddPedClick(bool revisarModificadores)
 {
-    if (f.envioComanda().Bloqueada())
+    if (Bloqueada())
         return;
     // The add button belongs to the products: on the modifier screen only TERMINAR adds.
     if (revisarModificadores && c.ListaMod.visible())
@@ -36,7 +44,7 @@ void LineasPedido::AddPedClick(bool revisarModificadores)
     if (!producto)
         return;
     if (revisarModificadores && TieneModificadores(*producto)) {
-        f.modificadores().MostrarModificador(pos);
+        emit conModificadores(pos);
         return;
     }
     try {
@@ -44,7 +52,7 @@ void LineasPedido::AddPedClick(bool revisarModificadores)
         AgregarAPedido(pos, c.Cantidad.value());
         c.LabelInfo.setText(u'[' + QString::number(e.PedidoActual.Count) + QStringLiteral("]  +  ") + cantidad
                             + QStringLiteral(" X ") + tile.caption);
-        f.navegacion().Validar();
+        f.Validar();
         c.ListaPro.setSelectedIndex(-1);
     } catch (const std::exception &) {
         f.DesCargarEspera();
@@ -53,7 +61,7 @@ void LineasPedido::AddPedClick(bool revisarModificadores)
 
 void LineasPedido::AgregarAPedido(int Index, double Cant)
 {
-    if (f.envioComanda().Bloqueada())
+    if (Bloqueada())
         return;
     const auto &productos = e.ListaProductos.ArrayProducto;
     if (Index < 0 || Index >= productos.size() || !productos[Index])
@@ -108,7 +116,7 @@ void LineasPedido::LlenarPedido()
     c.ListPed.endUpdate();
     // A comanda without lines has nothing to send.
     c.EnviarPedidoBtn.setEnabled(ped.Count > 0);
-    f.envioComanda().respaldo().Guardar();
+    m_respaldo.Guardar();
 }
 
 void LineasPedido::ListPedClick()
@@ -119,7 +127,7 @@ void LineasPedido::ListPedClick()
 
 void LineasPedido::ListPedDblClick()
 {
-    if (c.ListPed.selectedIndex() >= 0 && f.envioComanda().Bloqueada())
+    if (c.ListPed.selectedIndex() >= 0 && Bloqueada())
         return;
     e.LineaEditada = c.ListPed.selectedIndex();
     if (e.LineaEditada < 0)
@@ -134,7 +142,7 @@ void LineasPedido::ListPedDblClick()
 void LineasPedido::GuardarCantClick()
 {
     const int i = e.LineaEditada;
-    if (i < 0 || f.envioComanda().Bloqueada())
+    if (i < 0 || Bloqueada())
         return;
     c.ToolBarCap.setVisible(false);
     TPedido &ped = e.PedidoActual;
@@ -150,7 +158,7 @@ void LineasPedido::GuardarCantClick()
 void LineasPedido::ListPedDeleteItem(int AIndex)
 {
     TPedido &ped = e.PedidoActual;
-    if (AIndex < 0 || AIndex >= ped.Count || AIndex >= ped.ArrayDetalle.size() || f.envioComanda().Bloqueada())
+    if (AIndex < 0 || AIndex >= ped.Count || AIndex >= ped.ArrayDetalle.size() || Bloqueada())
         return;
     ped.ArrayDetalle.removeAt(AIndex);
     --ped.Count;

@@ -2,12 +2,14 @@
 #include "app/Controlador.h"
 #include "order/ReglaPrecio.h"
 
+class RespaldoComanda;
+
 /// The lines of the comanda being composed: adding the selected product, the comanda
 /// list with its totals, and editing a line's quantity or deleting a line.
 class LineasPedido : public Controlador {
     Q_OBJECT
 public:
-    explicit LineasPedido(TTabbedForm &f);
+    LineasPedido(Forma &f, RespaldoComanda &respaldo);
 
     /// The add button. `revisarModificadores` false ("TERMINAR" on the modifier screen)
     /// adds the product at once with the pending modifiers.
@@ -25,6 +27,16 @@ public:
     /// The delete gesture on line `AIndex`.
     Q_INVOKABLE void ListPedDeleteItem(int AIndex);
 
+    /// While a try may be on the server the comanda cannot change: tells the waiter so.
+    bool Bloqueada();
+
     /// The company's tax settings as they stand now.
     [[nodiscard]] ReglasEmpresa reglas() const;
+
+signals:
+    /// The product chosen (its position in ListaProductos) has modifiers: they show first.
+    void conModificadores(int id);
+
+private:
+    RespaldoComanda &m_respaldo;
 };

@@ -1,14 +1,13 @@
 #include "order/Modificadores.h"
 #include "app/Pestanas.h"
-#include "app/Navegacion.h"
 #include "order/LineasPedido.h"
 #include "order/Pendientes.h"
 #include "order/TextoLinea.h"
 #include "util/Textos.h"
 #include <stdexcept>
 
-Modificadores::Modificadores(TTabbedForm &form)
-    : Controlador(form)
+Modificadores::Modificadores(Forma &form, LineasPedido &lineas)
+    : Controlador(form), m_lineas(lineas)
 {
     crearTiles();
     c.ModPerBtn.setText(QStringLiteral("OK"));
@@ -66,7 +65,7 @@ void Modificadores::MostrarModificador(int id)
         f.setActiveTab(Pestana::TabListaCat);
         c.ToolBarOtro.setEnabled(false);
     });
-    paso("error M2", [&] { f.navegacion().QuitarCategoTileList(); });
+    paso("error M2", [&] { f.QuitarCategoTileList(); });
     QString texto;
     paso("error M4", [&] { texto = TextoProducto(producto()); });
     paso(nullptr, [&] {
@@ -90,7 +89,7 @@ void Modificadores::MostrarModificador(int id)
     });
     // The search, the quantity and the add button belong to the products: they go while the
     // modifiers show, and the bar's segments are held.
-    f.navegacion().Validar();
+    f.Validar();
 }
 
 void Modificadores::ListaModTileClick(int indice)
@@ -111,7 +110,7 @@ void Modificadores::ListaModTileClick(int indice)
     } else if (indice == TileTerminar) {
         c.ListaPro.setVisible(true);
         c.ListaMod.setVisible(false);
-        f.lineasPedido().AddPedClick(false);
+        m_lineas.AddPedClick(false);
     }
 }
 

@@ -2,6 +2,8 @@
 #include "app/Controlador.h"
 #include "app/Tile.h"
 
+class LineasPedido;
+
 /// The modifier screen of the catalogue: up to five of the product's modifiers marked
 /// on tiles, one free text, and "TERMINAR" to add the line with them.
 class Modificadores : public Controlador {
@@ -14,7 +16,7 @@ public:
     static constexpr int TileOtro = 11;
     static constexpr int TileTerminar = 12;
 
-    explicit Modificadores(TTabbedForm &f);
+    Modificadores(Forma &f, LineasPedido &lineas);
 
     /// Opens the modifier screen for product `id` (its position in ListaProductos).
     Q_INVOKABLE void MostrarModificador(int id);
@@ -30,4 +32,6 @@ public:
 
 private:
     void crearTiles();
+
+    LineasPedido &m_lineas;
 };

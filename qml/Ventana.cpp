@@ -1,6 +1,6 @@
 #include "Ventana.h"
 #include "ProveedorImagenes.h"
-#include "app/TTabbedForm.h"
+#include "shell/TTabbedForm.h"
 #include <QQuickStyle>
 
 QQuickWindow *CargarVentana(QQmlApplicationEngine &motor, TTabbedForm &forma)

@@ -1,6 +1,6 @@
 #include "Ventana.h"
 #include "app/ClienteSoap.h"
-#include "app/TTabbedForm.h"
+#include "shell/TTabbedForm.h"
 #include "kitchen/CrearCentroNotificaciones.h"
 #include <QApplication>
 #include <QGuiApplication>

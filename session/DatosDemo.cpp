@@ -1,5 +1,5 @@
 #include "session/DatosDemo.h"
-#include "app/TTabbedForm.h"
+#include "app/Estado.h"
 #include "tables/EnvioComanda.h"
 #include "util/Numeros.h"
 
@@ -38,9 +38,8 @@ const QList<Platillo> &platillos()
 }
 } // namespace
 
-void CargarDatosDemo(TTabbedForm &f)
+void CargarDatosDemo(Estado &e)
 {
-    Estado &e = f.estado;
 
     // Tables: number, name, open comandas.
     const struct {

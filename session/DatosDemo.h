@@ -1,10 +1,10 @@
 #pragma once
 
-class TTabbedForm;
+struct Estado;
 
 /// The sample restaurant of demo mode: four tables, four open comandas, four
 /// categories and nineteen dishes in the saved product list.
-void CargarDatosDemo(TTabbedForm &f);
+void CargarDatosDemo(Estado &e);
 
 /// The sample company shown by a demo sign-in.
 struct EmpresaDemo {

@@ -1,33 +1,23 @@
 #include "session/Sesion.h"
 #include "app/Pestanas.h"
 #include "app/Ajustes.h"
-#include "app/Navegacion.h"
-#include "service/ErrorServicio.h"
+#include "app/TareaServicio.h"
+#include "order/RespaldoComanda.h"
+#include "service/TextoError.h"
 #include "session/DatosDemo.h"
-#include "tables/EnvioComanda.h"
 #include "util/Numeros.h"
 #include "util/Textos.h"
 
 namespace {
 /// What the sign-in task carries between its thread and the screen.
 struct TareaLogin {
-    QString user, pass;
     QString msg;
     Sesion::Empresa empresa;
-    QString smsg;
-    bool exito = false;
 };
-
-QString textoError(const std::exception &err)
-{
-    if (auto *s = dynamic_cast<const ErrorServicio *>(&err))
-        return s->mensaje();
-    return QString::fromUtf8(err.what());
-}
 } // namespace
 
-Sesion::Sesion(TTabbedForm &form)
-    : Controlador(form)
+Sesion::Sesion(Forma &form, Ajustes &ajustes, RespaldoComanda &respaldo)
+    : Controlador(form), m_ajustes(ajustes), m_respaldo(respaldo)
 {
 }
 
@@ -42,12 +32,12 @@ QString Sesion::MensajeVersion(int v)
 
 void Sesion::OKBtnClick()
 {
-    f.navegacion().QuitarFondoTileList();
+    f.QuitarFondoTileList();
     LoginBtnClick();
     // The demo dishes live in the saved list; emptying it would leave the demo menu bare.
     if (!e.ModoDemo) {
         e.setNumProductosGuardados(0);
-        f.ajustes().SaveProductos();
+        m_ajustes.SaveProductos();
     }
 }
 
@@ -81,7 +71,7 @@ void Sesion::LlenarEmpresa(const Empresa &emp)
     c.LabelDomicilio.setText(emp.Domicilio);
     c.LabelIVA.setText(e.IVAIncluido ? QStringLiteral("El IVA esta incluido en los Precios")
                                      : QStringLiteral("El IVA NO esta incluido en los Precios"));
-    f.navegacion().EmpresaBtnClick();
+    f.EmpresaBtnClick();
     LlenarTiposDeCambio();
     const QString segunda = e.Almacen.isEmpty() ? emp.RFC : Capitalizar(e.Almacen);
     c.Tile.cambiar(0, [&](Tile &t) {
@@ -110,7 +100,7 @@ void Sesion::IniciarDemo()
     c.LabelCorreo.setText(QString::fromUtf8(EmpresaDemo::Correo));
     c.LabelDomicilio.setText(domicilio);
     c.LabelIVA.setText(QStringLiteral("El IVA esta incluido en los Precios"));
-    f.navegacion().EmpresaBtnClick();
+    f.EmpresaBtnClick();
     e.TC_CobranzaCredito = 18.9;
     e.TC_VentaCredito = 18.99;
     LlenarTiposDeCambio();
@@ -120,16 +110,16 @@ void Sesion::IniciarDemo()
     });
     e.IsLogged = true;
     // The drawer's items follow the signed-in state at once, not at the next screen.
-    f.navegacion().Validar();
+    f.Validar();
     e.Printer1 = QStringLiteral("Caja");
     e.Printer2 = QStringLiteral("Cocina");
     e.Printer3 = QStringLiteral("Barra 1");
     e.Printer4 = QStringLiteral("Kiosco");
     e.Printer5 = QStringLiteral("Entrada");
     if (c.SwitchUser.checked()) {
-        f.ajustes().escribir({{QStringLiteral("User"), c.iUser.text()}, {QStringLiteral("Pass"), c.iPass.text()}});
+        m_ajustes.escribir({{QStringLiteral("User"), c.iUser.text()}, {QStringLiteral("Pass"), c.iPass.text()}});
     }
-    f.envioComanda().respaldo().Restaurar();
+    m_respaldo.Restaurar();
 }
 
 void Sesion::IniciarServidor()
@@ -148,46 +138,41 @@ void Sesion::IniciarServidor()
         return;
 
     auto t = std::make_shared<TareaLogin>();
-    t->user = c.iUser.text();
-    t->pass = c.iPass.text();
-
-    f.tareas.iniciar(
-        [this, t](const Paso &paso) {
-            paso.ui([&] {
-                f.MostrarActividad(QStringLiteral("Conectando"), QStringLiteral("Conectandose, espere"));
-            });
-            auto srv = f.SoapClient1().itrazen();
+    IniciarTarea(
+        f, {QStringLiteral("Conectando"), QStringLiteral("Conectandose, espere"), {}},
+        [this, t](Llamada &ll) {
+            auto srv = ll.itrazen();
 
             // Version stage: any failure here means the server is not reachable.
             try {
                 const int v = srv->VersionWSPos();
-                t->smsg = MensajeVersion(v);
-                paso.ui([&] {
+                ll.smsg = MensajeVersion(v);
+                ll.ui([&] {
                     e.VersionServicio = v;
-                    if (t->smsg.isEmpty())
+                    if (ll.smsg.isEmpty())
                         c.LabelVer.setText(QStringLiteral("Build 2.0.182 - Server ") + QString::number(v));
                 });
-                if (!t->smsg.isEmpty())
+                if (!ll.smsg.isEmpty())
                     return;
             } catch (const std::exception &) {
-                t->smsg = QStringLiteral("El DNS no es correcto o esta fuera de linea ");
+                ll.smsg = QStringLiteral("El DNS no es correcto o esta fuera de linea ");
                 return;
             }
 
             // Access, company and printer stages: an error asks the server for its last error.
             try {
-                paso.ui([&] { f.UpdateEspera(QStringLiteral("Conectandose, credenciales")); });
+                ll.espera(QStringLiteral("Conectandose, credenciales"));
                 int nuUser = 0, nuAlmacen = 0;
                 QString modulos, almacen;
-                paso.ui([&] {
+                ll.ui([&] {
                     nuUser = e.NuUser;
                     nuAlmacen = e.NuAlmacen;
                     modulos = e.Modulos;
                     almacen = e.Almacen;
                 });
-                const bool acceso = srv->AccesoUserXModuloXAlmacen(t->user, t->pass, QStringLiteral("POS"), nuUser,
+                const bool acceso = srv->AccesoUserXModuloXAlmacen(ll.user, ll.pass, QStringLiteral("POS"), nuUser,
                                                                    nuAlmacen, t->msg, modulos, almacen);
-                paso.ui([&] {
+                ll.ui([&] {
                     e.NuUser = nuUser;
                     e.NuAlmacen = nuAlmacen;
                     e.Modulos = modulos;
@@ -195,16 +180,16 @@ void Sesion::IniciarServidor()
                 });
                 if (!acceso) {
                     // A refusal without the server's text still tells the waiter why nothing happened.
-                    t->smsg = t->msg.isEmpty() ? QStringLiteral("Acceso denegado") : t->msg;
+                    ll.smsg = t->msg.isEmpty() ? QStringLiteral("Acceso denegado") : t->msg;
                     return;
                 }
 
-                paso.ui([&] { f.UpdateEspera(QStringLiteral("Conectandose, Información")); });
+                ll.espera(QStringLiteral("Conectandose, Información"));
                 Empresa &emp = t->empresa;
                 bool ivaIncluido = false;
                 int ieps = 0;
                 double tcVenta = 0, tcCobranza = 0;
-                paso.ui([&] {
+                ll.ui([&] {
                     ivaIncluido = e.IVAIncluido;
                     ieps = e.OP_IEPS_SOBRE_IVA;
                     tcVenta = e.TC_VentaCredito;
@@ -212,7 +197,7 @@ void Sesion::IniciarServidor()
                 });
                 srv->DatosEmpresa2(emp.Nombre, emp.Comercial, emp.RFC, emp.Domicilio, emp.Telefono, emp.Correo,
                                    ivaIncluido, ieps, tcVenta, tcCobranza);
-                paso.ui([&] {
+                ll.ui([&] {
                     e.IVAIncluido = ivaIncluido;
                     e.OP_IEPS_SOBRE_IVA = ieps;
                     e.TC_VentaCredito = tcVenta;
@@ -221,32 +206,28 @@ void Sesion::IniciarServidor()
                 });
                 QString p[5];
                 srv->DatosEmpresa3(p[0], p[1], p[2], p[3], p[4]);
-                paso.ui([&] {
+                ll.ui([&] {
                     e.Printer1 = p[0];
                     e.Printer2 = p[1];
                     e.Printer3 = p[2];
                     e.Printer4 = p[3];
                     e.Printer5 = p[4];
                 });
-                t->exito = true;
             } catch (const std::exception &err) {
                 try {
-                    t->smsg = QStringLiteral("Ultimo Error: ") + f.SoapClient1().itrazen()->UltimoError();
+                    ll.smsg = QStringLiteral("Ultimo Error: ") + ll.itrazen()->UltimoError();
                 } catch (const std::exception &) {
                     // The server cannot say what went wrong: show what the call itself reported.
-                    t->smsg = QStringLiteral("Ultimo Error: ") + textoError(err);
+                    ll.smsg = QStringLiteral("Ultimo Error: ") + TextoError(err);
                 }
             }
         },
         [this, t] {
-            f.QuitarActividad(t->smsg);
-            if (!t->exito)
-                return;
             e.MesasCargadas = false;
             e.CategoriasCargadas = false;
             LlenarEmpresa(t->empresa);
             if (c.SwitchUser.checked()) {
-                f.ajustes().escribir(
+                m_ajustes.escribir(
                     {{QStringLiteral("User"), c.iUser.text()}, {QStringLiteral("Pass"), c.iPass.text()}});
             }
             const int indice = c.Impresora.itemIndex();
@@ -254,10 +235,10 @@ void Sesion::IniciarServidor()
             c.Impresora.setItemIndex(indice);
             e.IsLogged = true;
             e.setNumProductosGuardados(0);
-            f.ajustes().SaveProductos();
-            f.navegacion().Validar();
-            f.ajustes().SetSettings();
+            m_ajustes.SaveProductos();
+            f.Validar();
+            m_ajustes.SetSettings();
             c.DNS.setEnabled(false);
-            f.envioComanda().respaldo().Restaurar();
+            m_respaldo.Restaurar();
         });
 }

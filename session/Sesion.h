@@ -1,6 +1,9 @@
 #pragma once
 #include "app/Controlador.h"
 
+class Ajustes;
+class RespaldoComanda;
+
 /// Sign-in: against the server in four stages (version, access, company, printers), or
 /// at once in demo mode; and the company shown on the main menu.
 class Sesion : public Controlador {
@@ -9,7 +12,7 @@ public:
     static constexpr int VersionMinima = 10078;
     static constexpr int VersionApp = 10182;
 
-    explicit Sesion(TTabbedForm &f);
+    Sesion(Forma &f, Ajustes &ajustes, RespaldoComanda &respaldo);
 
     /// OK on the sign-in screen.
     Q_INVOKABLE void OKBtnClick();
@@ -29,4 +32,7 @@ private:
     void IniciarDemo();
     void IniciarServidor();
     void LlenarTiposDeCambio();
+
+    Ajustes &m_ajustes;
+    RespaldoComanda &m_respaldo;
 };

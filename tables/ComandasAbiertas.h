@@ -6,7 +6,7 @@
 class ComandasAbiertas : public Controlador {
     Q_OBJECT
 public:
-    explicit ComandasAbiertas(TTabbedForm &f);
+    explicit ComandasAbiertas(Forma &f);
     Q_INVOKABLE void ListaComandas();
 
 private:

@@ -1,12 +1,13 @@
 #include "tables/EnvioComanda.h"
 #include "app/Pestanas.h"
 #include "app/Ajustes.h"
-#include "app/Navegacion.h"
+#include "app/TareaServicio.h"
 #include "order/LineasPedido.h"
+#include "order/RespaldoComanda.h"
+#include "service/TextoError.h"
 #include "tables/BuscarComanda.h"
 #include "tables/ParteEntera.h"
 #include "tables/RespuestaComanda.h"
-#include "tables/TextoError.h"
 #include "util/Textos.h"
 
 /// How one try of the send ended.
@@ -19,7 +20,6 @@ enum class Resultado {
 
 /// What the send task carries between its thread and the screen.
 struct EnvioComanda::TareaEnvio {
-    QString user, pass;
     TPedido pedido; // the comanda as it was when the send started
     bool buscar = false; // an earlier try got no answer: look for it on the server first
     SeguimientoEnvio envio;  // the send state for this try
@@ -29,12 +29,9 @@ struct EnvioComanda::TareaEnvio {
     QString smsg;   // the failure of the call itself; empty when the call worked
 };
 
-namespace {
-const QString TextoSinConfirmar = QStringLiteral("No se pudo confirmar si la comanda llegó al servidor");
-} // namespace
 
-EnvioComanda::EnvioComanda(TTabbedForm &form)
-    : Controlador(form), m_respaldo(form)
+EnvioComanda::EnvioComanda(Forma &form, Ajustes &ajustes, LineasPedido &lineas, RespaldoComanda &respaldo)
+    : Controlador(form), m_ajustes(ajustes), m_lineas(lineas), m_respaldo(respaldo)
 {
     connect(&c.ComandaBtn, &Control::pulsado, this, &EnvioComanda::ComandaBtnClick);
     connect(&c.EnviarPedidoBtn, &Control::pulsado, this, &EnvioComanda::EnviarPedidoBtnClick);
@@ -47,29 +44,19 @@ void EnvioComanda::ComandaBtnClick()
         f.setActiveTab(Pestana::TabListaCat);
         // The header and the capture bar follow the screen: without this the add button
         // would stay hidden on the catalogue.
-        f.navegacion().Validar();
+        f.Validar();
     } else {
-        f.lineasPedido().LlenarPedido();
+        m_lineas.LlenarPedido();
         f.setActiveTab(Pestana::TabComanda);
         c.ToolBarCap.setVisible(false);
-        f.navegacion().Validar();
+        f.Validar();
     }
-    f.navegacion().QuitarCategoTileList();
+    f.QuitarCategoTileList();
 }
 
 void EnvioComanda::EnviarPedidoBtnClick()
 {
     f.dialogos.Confirmar(QStringLiteral("¿Surtir la Comanda?"), [this] { EnviarPedidoBtnMain(); });
-}
-
-bool EnvioComanda::Bloqueada()
-{
-    if (!e.Envio.bloqueada())
-        return false;
-    f.MostrarMensaje(TextoSinConfirmar
-                     + QStringLiteral(": no se puede cambiar. Surtir Comanda la busca en el servidor antes de "
-                                      "enviarla de nuevo; Cancelar Comanda la descarta"));
-    return true;
 }
 
 void EnvioComanda::EnviarPedidoBtnMain()
@@ -82,43 +69,38 @@ void EnvioComanda::EnviarPedidoBtnMain()
     }
 
     auto t = std::make_shared<TareaEnvio>();
-    t->user = c.iUser.text();
-    t->pass = c.iPass.text();
     t->pedido = e.PedidoActual;
     t->buscar = buscar;
     t->envio = e.Envio;
     t->envio.firma = FirmaDe(t->pedido);
-    f.tareas.iniciar([this, t](const Paso &paso) { Enviar(paso, *t); }, [this, t] { TerminarEnvio(*t); });
+    IniciarTareaConFin(
+        f, {QStringLiteral("Enviando Comanda"), QStringLiteral("Enviando Comanda"), {}},
+        [this, t](Llamada &ll) { Enviar(ll, *t); }, [this, t](const QString &) { TerminarEnvio(*t); });
 }
 
-void EnvioComanda::Enviar(const Paso &paso, TareaEnvio &t)
+void EnvioComanda::Enviar(Llamada &ll, TareaEnvio &t)
 {
-    bool demo = false;
-    paso.ui([&] {
-        f.MostrarActividad(QStringLiteral("Enviando Comanda"), QStringLiteral("Enviando Comanda"));
-        demo = e.ModoDemo;
-    });
-    if (demo) {
+    if (ll.demo) {
         t.R = ComandaGuardada;
         return;
     }
-    const auto servicio = f.SoapClient1().itrazen();
+    const auto servicio = ll.itrazen();
     // The server's open comandas tell whether an unanswered try arrived, and which of
     // them already looked like this one before the first try.
     std::optional<TListaInfo1> abiertas;
     std::exception_ptr errorLista;
     if (t.buscar)
-        paso.ui([&] { f.UpdateEspera(QStringLiteral("Buscando la comanda en el servidor")); });
+        ll.espera(QStringLiteral("Buscando la comanda en el servidor"));
     try {
         // NuMesero is always 1: every waiter sees every comanda.
-        abiertas = servicio->ListaComandas(t.user, t.pass, 1).value_or(TListaInfo1{});
+        abiertas = servicio->ListaComandas(ll.user, ll.pass, 1).value_or(TListaInfo1{});
     } catch (...) {
         errorLista = std::current_exception();
     }
-    if (errorLista && !t.buscar && tablas::sinConexion(errorLista)) {
+    if (errorLista && !t.buscar && SinConexion(errorLista)) {
         // The server cannot be reached: the send would wait for it all over again.
         t.resultado = Resultado::Fallida;
-        t.S = MensajeErrorEnvio(tablas::textoError(errorLista));
+        t.S = MensajeErrorEnvio(TextoError(errorLista));
         t.smsg = t.S;
         t.R = 6;
         return;
@@ -126,7 +108,7 @@ void EnvioComanda::Enviar(const Paso &paso, TareaEnvio &t)
     if (t.buscar) {
         if (errorLista) {
             t.resultado = Resultado::SinRespuesta;
-            t.envio.mensaje = QStringLiteral("no se pudo consultar al servidor: ") + tablas::textoError(errorLista);
+            t.envio.mensaje = QStringLiteral("no se pudo consultar al servidor: ") + TextoError(errorLista);
             return;
         }
         if (ComandaEnServidor(*abiertas, t.envio.firma, t.envio.previas)) {
@@ -139,22 +121,22 @@ void EnvioComanda::Enviar(const Paso &paso, TareaEnvio &t)
 
     // From here on the comanda may reach the server: that is on the disk before it goes.
     t.envio.estado = EstadoEnvio::Enviando;
-    paso.ui([&] {
+    ll.ui([&] {
         e.Envio = t.envio;
         m_respaldo.Guardar();
         f.UpdateEspera(QStringLiteral("Enviando Comanda"));
     });
     m_respaldo.esperar();
     try {
-        t.R = servicio->Guardar_Comanda(t.user, t.pass, t.pedido);
+        t.R = servicio->Guardar_Comanda(ll.user, ll.pass, t.pedido);
         t.resultado = Resultado::Respondida;
     } catch (const std::exception &err) {
-        if (tablas::sinRespuesta(err)) {
+        if (SinRespuesta(err)) {
             t.resultado = Resultado::SinRespuesta;
-            t.envio.mensaje = tablas::textoError(err);
+            t.envio.mensaje = TextoError(err);
         } else {
             t.resultado = Resultado::Fallida;
-            t.S = MensajeErrorEnvio(tablas::textoError(err));
+            t.S = MensajeErrorEnvio(TextoError(err));
             t.smsg = t.S;
             t.R = 6;
         }
@@ -175,7 +157,7 @@ void EnvioComanda::TerminarEnvio(TareaEnvio &t)
         e.Envio = t.envio;
         e.Envio.estado = EstadoEnvio::SinConfirmar;
         m_respaldo.Guardar();
-        f.navegacion().Validar();
+        f.Validar();
         f.MostrarMensaje(TextoSinConfirmar + QStringLiteral(" (") + t.envio.mensaje
                          + QStringLiteral("). Surtir Comanda la busca en el servidor antes de enviarla de nuevo; "
                                           "Cancelar Comanda la descarta"));
@@ -204,7 +186,7 @@ void EnvioComanda::QuedarSinEnviar(const TareaEnvio &t, EstadoEnvio estado, cons
     e.Envio.estado = estado;
     e.Envio.mensaje = mensaje;
     m_respaldo.Guardar();
-    f.navegacion().Validar();
+    f.Validar();
     f.MostrarMensaje(mensaje);
 }
 
@@ -228,9 +210,9 @@ void EnvioComanda::ComandaEnviada(const QString &aviso)
     NuevaComanda();
     c.Nombre.setText({});
     c.Per.setValue(1);
-    f.navegacion().Validar();
-    f.ajustes().SaveProductos();
-    f.navegacion().MenuTileClick();
+    f.Validar();
+    m_ajustes.SaveProductos();
+    f.MenuTileClick();
     // A short word on the main menu that needs no tap.
     c.AvisoComanda.setText({});
     c.AvisoComanda.setText(mesaNombre.isEmpty() ? aviso.chopped(2) : aviso + mesaNombre);
@@ -241,21 +223,21 @@ void EnvioComanda::NuevaComanda()
     e.PedidoActual = PedidoNuevo();
     e.MesaPedido.clear();
     e.Envio = {};
-    f.lineasPedido().LlenarPedido(); // also removes the saved comanda
+    m_lineas.LlenarPedido(); // also removes the saved comanda
 }
 
 void EnvioComanda::PedidoCancelarBtnClick()
 {
     f.dialogos.Confirmar(QStringLiteral("¿Desea Cancelar la Comanda?"), [this] {
         CerrarPedido();
-        f.navegacion().MenuTileClick();
+        f.MenuTileClick();
     });
 }
 
 void EnvioComanda::CerrarPedido()
 {
     NuevaComanda();
-    f.navegacion().Validar();
+    f.Validar();
 }
 
 void EnvioComanda::AddComanda(int N, int NuMesa, int Personas, const QString &Cte, const QString &Mesa, double Total)

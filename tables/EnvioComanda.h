@@ -1,6 +1,12 @@
 #pragma once
 #include "app/Controlador.h"
-#include "tables/RespaldoComanda.h"
+#include "app/SeguimientoEnvio.h"
+
+class Ajustes;
+class LineasPedido;
+class Llamada;
+class RespaldoComanda;
+struct TListaInfo1;
 
 /// The comanda screen: switching to it, sending the comanda to the server (once: a try
 /// that got no answer is looked for on the server before it is sent again) and
@@ -8,7 +14,7 @@
 class EnvioComanda : public Controlador {
     Q_OBJECT
 public:
-    explicit EnvioComanda(TTabbedForm &f);
+    EnvioComanda(Forma &f, Ajustes &ajustes, LineasPedido &lineas, RespaldoComanda &respaldo);
 
     /// The header's comanda button: toggles between the catalogue and the comanda screen.
     Q_INVOKABLE void ComandaBtnClick();
@@ -27,14 +33,10 @@ public:
     static void AddComanda(TListaInfo1 &lista, int N, int NuMesa, int Personas, const QString &Cte,
                            const QString &Mesa, double Total);
 
-    /// While a try may be on the server the comanda cannot change: tells the waiter so.
-    bool Bloqueada();
-
-    [[nodiscard]] RespaldoComanda &respaldo() { return m_respaldo; }
 
 private:
     struct TareaEnvio;
-    void Enviar(const Paso &paso, TareaEnvio &t);
+    void Enviar(Llamada &ll, TareaEnvio &t);
     void TerminarEnvio(TareaEnvio &t);
     /// The success steps; `aviso` starts the word shown on the main menu.
     void ComandaEnviada(const QString &aviso);
@@ -43,5 +45,7 @@ private:
     /// A fresh comanda in place of the one composed.
     void NuevaComanda();
 
-    RespaldoComanda m_respaldo;
+    Ajustes &m_ajustes;
+    LineasPedido &m_lineas;
+    RespaldoComanda &m_respaldo;
 };

@@ -1,21 +1,13 @@
 #include "tables/Mesas.h"
 #include "app/Pestanas.h"
-#include "tables/EnvioComanda.h"
-#include "app/Navegacion.h"
+#include "app/TareaServicio.h"
 #include "catalogue/Catalogo.h"
-#include "tables/TextoError.h"
+#include "order/LineasPedido.h"
+#include "order/RespaldoComanda.h"
 #include "tables/TileMesa.h"
 
-namespace {
-/// What the table task carries between its thread and the screen.
-struct TareaMesas {
-    QString user, pass;
-    QString smsg;
-};
-} // namespace
-
-Mesas::Mesas(TTabbedForm &form)
-    : Controlador(form)
+Mesas::Mesas(Forma &form, Catalogo &catalogo, LineasPedido &lineas, RespaldoComanda &respaldo)
+    : Controlador(form), m_catalogo(catalogo), m_lineas(lineas), m_respaldo(respaldo)
 {
     connect(&c.ListaMesa, &TileList::tocado, this, &Mesas::ListaMesaTileClick);
     connect(&c.PriorMBtn, &Control::pulsado, this, &Mesas::PriorMBtnClick);
@@ -31,38 +23,25 @@ void Mesas::CargarMesas(bool)
     c.ListaMesa.clear();
     c.ListaMesa.hideHeaderFooter();
 
-    auto t = std::make_shared<TareaMesas>();
-    t->user = c.iUser.text();
-    t->pass = c.iPass.text();
-    f.tareas.iniciar(
-        [this, t](const Paso &paso) {
-            bool cargadas = false, demo = false;
-            paso.ui([&] {
-                f.MostrarActividad(QStringLiteral("Cargando"), QStringLiteral("Inicializando"));
-                cargadas = e.MesasCargadas;
-                demo = e.ModoDemo;
-            });
+    const Actividad actividad{QStringLiteral("Cargando"), QStringLiteral("Inicializando"),
+                              [](const QString &error) { return QStringLiteral("Error al obtener mesas ") + error; }};
+    IniciarTarea(
+        f, actividad,
+        [this](Llamada &ll) {
+            bool cargadas = false;
+            ll.ui([&] { cargadas = e.MesasCargadas; });
             if (!cargadas) {
-                paso.ui([&] { f.UpdateEspera(QStringLiteral("Obteniendo Mesas")); });
-                if (!demo) {
-                    try {
-                        // NuMesero is always 1: every waiter sees every table.
-                        auto lista = f.SoapClient1().itrazen()->ListaMesas(t->user, t->pass, 1);
-                        paso.ui([&] { e.ListaMesasActual = lista.value_or(TListaInfo1{}); });
-                    } catch (const std::exception &err) {
-                        t->smsg = QStringLiteral("Error al obtener mesas ") + tablas::textoError(err);
-                        return;
-                    }
+                ll.espera(QStringLiteral("Obteniendo Mesas"));
+                if (!ll.demo) {
+                    // NuMesero is always 1: every waiter sees every table.
+                    auto lista = ll.itrazen()->ListaMesas(ll.user, ll.pass, 1);
+                    ll.ui([&] { e.ListaMesasActual = lista.value_or(TListaInfo1{}); });
                 }
-                paso.ui([&] { e.MesasCargadas = true; });
+                ll.ui([&] { e.MesasCargadas = true; });
             }
-            paso.ui([&] { f.UpdateEspera(QStringLiteral("Generando Mesas")); });
+            ll.espera(QStringLiteral("Generando Mesas"));
         },
-        [this, t] {
-            if (!f.QuitarActividad(t->smsg))
-                return;
-            MostrarMesas();
-        });
+        [this] { MostrarMesas(); });
 }
 
 void Mesas::MostrarMesas()
@@ -76,7 +55,7 @@ void Mesas::MostrarMesas()
             c.ListaMesa.setPictureFromStore(i, QStringLiteral("Mesa"));
     });
     c.ListaMesa.endUpdate();
-    f.navegacion().Validar();
+    f.Validar();
 }
 
 void Mesas::ActivarSelMesa()
@@ -97,16 +76,16 @@ void Mesas::NuevaComanda()
         return;
     }
     // A comanda with lines goes on where it was, on its table.
-    f.catalogo().CargarCategorias();
+    m_catalogo.CargarCategorias();
     f.setActiveTab(Pestana::TabListaCat);
-    f.navegacion().QuitarCategoTileList();
+    f.QuitarCategoTileList();
 }
 
 void Mesas::ListaMesaTileClick(int indice)
 {
     if (c.ListaMesa.tag() != ModoElegir || indice < 0 || indice >= c.ListaMesa.count())
         return;
-    if (f.envioComanda().Bloqueada())
+    if (m_lineas.Bloqueada())
         return;
     const int numero = c.ListaMesa.tile(indice).tag;
     const QString nombre = c.ListaMesa.tile(indice).caption;
@@ -115,11 +94,11 @@ void Mesas::ListaMesaTileClick(int indice)
     e.PedidoActual.NuPaso = numero;
     e.PedidoActual.ReferenciaPago = nombre;
     e.MesaPedido = nombre;
-    f.envioComanda().respaldo().Guardar();
-    f.catalogo().CargarCategorias();
+    m_respaldo.Guardar();
+    m_catalogo.CargarCategorias();
 }
 
-void Mesas::ListaMesaCustomizeTile(const TTabbedForm &f, int, AspectoTile &a)
+void Mesas::ListaMesaCustomizeTile(const Forma &f, int, AspectoTile &a)
 {
     a.relleno = QColor(0xFF, 0xFF, 0xFF);
     a.opacidad = 1;

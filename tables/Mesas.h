@@ -1,6 +1,11 @@
 #pragma once
 #include "app/Controlador.h"
+#include "app/Pestanas.h"
 #include "app/Tile.h"
+
+class Catalogo;
+class LineasPedido;
+class RespaldoComanda;
 
 /// The table map: loads the tables once per session (or on refresh), shows them as
 /// tiles with their open-comanda count, and in choose mode starts a comanda on the
@@ -8,11 +13,10 @@
 class Mesas : public Controlador {
     Q_OBJECT
 public:
-    /// Map modes, held in the tag of ListaMesa.
-    static constexpr int ModoVer = 0;
-    static constexpr int ModoElegir = 1;
+    static constexpr int ModoVer = ModoMapa::Ver;
+    static constexpr int ModoElegir = ModoMapa::Elegir;
 
-    explicit Mesas(TTabbedForm &f);
+    Mesas(Forma &f, Catalogo &catalogo, LineasPedido &lineas, RespaldoComanda &respaldo);
 
     /// Loads the tables if they are not loaded yet and shows the map in view mode.
     Q_INVOKABLE void CargarMesas(bool Todo);
@@ -27,8 +31,12 @@ public:
     Q_INVOKABLE void Refresh();
 
     /// The look of a table tile.
-    static void ListaMesaCustomizeTile(const TTabbedForm &f, int indice, AspectoTile &a);
+    static void ListaMesaCustomizeTile(const Forma &f, int indice, AspectoTile &a);
 
 private:
     void MostrarMesas();
+
+    Catalogo &m_catalogo;
+    LineasPedido &m_lineas;
+    RespaldoComanda &m_respaldo;
 };

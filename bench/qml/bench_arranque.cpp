@@ -5,7 +5,7 @@
 // frame on screen, as the process that started it sees it.
 #include "Ventana.h"
 #include "app/ClienteSoap.h"
-#include "app/TTabbedForm.h"
+#include "shell/TTabbedForm.h"
 #include "util/Archivos.h"
 #include <QApplication>
 #include <QElapsedTimer>

@@ -8,7 +8,7 @@
 // run, a plain write + fdatasync of the same bytes: the floor any flushed write pays.
 #include "app/Estado.h"
 #include "storage/EscritorArchivo.h"
-#include "tables/ArchivoComanda.h"
+#include "order/ArchivoComanda.h"
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "FormaPrueba.h"
 #include "app/Ajustes.h"
-#include "app/Navegacion.h"
+#include "shell/Navegacion.h"
 #include "storage/ArchivoIni.h"
 #include "util/Archivos.h"
 #include <QtTest>
@@ -163,7 +163,7 @@ private slots:
         QVERIFY(p.iniciarSesion());
         auto &c = p.f.controles;
         c.iUser.setText(QStringLiteral("ana"));
-        p.f.navegacion().ConfigurarBtnClick();
+        p.f.ConfigurarBtnClick();
         c.URLWSDL.editar(QStringLiteral("http://nuevo:3269/WSTrazen.dll/wsdl/Itrazen"));
         c.SwitchUser.alternar(false);
         QCOMPARE(leer(p, QStringLiteral("UserPass")), QStringLiteral("<falta>")); // nothing before OK

@@ -1,5 +1,5 @@
 #include "FormaPrueba.h"
-#include "app/Navegacion.h"
+#include "shell/Navegacion.h"
 #include "tables/Mesas.h"
 #include <QtTest>
 

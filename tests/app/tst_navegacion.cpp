@@ -1,6 +1,6 @@
 #include "FormaPrueba.h"
 #include "app/Ajustes.h"
-#include "app/Navegacion.h"
+#include "shell/Navegacion.h"
 #include "storage/ArchivoIni.h"
 #include <QSemaphore>
 #include <QtTest>
@@ -78,7 +78,7 @@ private slots:
         c.ListaMesa.setTag(modoMesas);
         c.ToolBarLabel.setText(QStringLiteral("antes"));
         p.f.setActiveTab(tab);
-        p.f.navegacion().Validar();
+        p.f.Validar();
         QCOMPARE(botones(c), visibles);
         QCOMPARE(c.ToolBarLabel.text(), titulo);
     }
@@ -91,12 +91,12 @@ private slots:
         c.ListaPro.setVisible(true);
         llenar(c.ListaCat, 2);
         llenar(c.ListaSubCat, 0);
-        p.f.navegacion().Validar();
+        p.f.Validar();
         QVERIFY(c.Captura.visible());
         QVERIFY(c.Btn1.enabled() && !c.Btn2.enabled() && c.Btn3.enabled());
         c.ListaPro.setVisible(false);
         llenar(c.ListaSubCat, 1);
-        p.f.navegacion().Validar();
+        p.f.Validar();
         QVERIFY(!c.Captura.visible());
         QVERIFY(c.Btn2.enabled());
         QCOMPARE(c.LabelGuardarLista.text(), QStringLiteral("Guardar productos consultados (19)"));
@@ -274,7 +274,7 @@ private slots:
         QFETCH(QString, despues);
         FormaPrueba p;
         p.f.setActiveTab(tab);
-        p.f.navegacion().Validar();
+        p.f.Validar();
         p.teclado = teclado;
         QCOMPARE(p.f.navegacion().FormKeyUp(tecla), tragada);
         QCOMPARE(p.f.activeTab(), despues);

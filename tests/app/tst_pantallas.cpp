@@ -1,6 +1,6 @@
 #include "FormaPrueba.h"
 #include "Pantalla.h"
-#include "app/Navegacion.h"
+#include "shell/Navegacion.h"
 #include <QQuickItem>
 #include <QSemaphore>
 #include <QtTest>
@@ -82,13 +82,13 @@ private slots:
         FormaPrueba p;
         QVERIFY(p.iniciarSesion());
         Pantalla v(p.f);
-        p.f.navegacion().ConfigurarBtnClick();
+        p.f.ConfigurarBtnClick();
         QVERIFY(v.seVe(QStringLiteral("DNS")));
         QVERIFY(v.escribir(QStringLiteral("DNS"), QStringLiteral("Servidor1")));
         QCOMPARE(p.f.controles.URLWSDL.text(), QStringLiteral("http://servidor1:3269/WSTrazen.dll/wsdl/Itrazen"));
         QVERIFY(!v.capturar(QStringLiteral("conexion.png")).isEmpty());
 
-        p.f.navegacion().EmpresaBtnClick();
+        p.f.EmpresaBtnClick();
         QVERIFY(v.tocar(QStringLiteral("Tile_tile_6")));
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabSettings"));
         QVERIFY(v.seVe(QStringLiteral("SwitchM")));

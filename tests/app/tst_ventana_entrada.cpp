@@ -1,6 +1,6 @@
 #include "FormaPrueba.h"
 #include "Pantalla.h"
-#include "app/Navegacion.h"
+#include "shell/Navegacion.h"
 #include <QQuickItem>
 #include <QSemaphore>
 #include <QtTest>
@@ -53,7 +53,7 @@ private slots:
         Pantalla v(p.f);
         p.f.setActiveTab(QStringLiteral("TabComanda"));
         QVERIFY(v.escribir(QStringLiteral("Nombre"), QStringLiteral("Ana")));
-        p.f.navegacion().ConfigurarBtnClick(); // the drawer's "Configurar parámetros"
+        p.f.ConfigurarBtnClick(); // the drawer's "Configurar parámetros"
         v.dibujar();
         const QString url = p.f.controles.URLWSDL.text();
         Teclear(v, QStringLiteral("127.0.0.1"));
@@ -180,7 +180,7 @@ private slots:
         FormaPrueba p(FormaPrueba::iniServidor());
         QVERIFY(p.iniciarSesion());
         Pantalla v(p.f);
-        p.f.navegacion().ConfigurarBtnClick();
+        p.f.ConfigurarBtnClick();
         v.dibujar();
         QVERIFY(!p.f.controles.DNS.enabled());
         QVERIFY(v.item(QStringLiteral("DNS"))->opacity() < 0.6);

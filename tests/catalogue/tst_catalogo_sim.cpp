@@ -2,7 +2,7 @@
 #include "MenuPrueba.h"
 #include "SimProceso.h"
 #include "app/ClienteSoap.h"
-#include "app/Navegacion.h"
+#include "shell/Navegacion.h"
 #include "order/LineasPedido.h"
 #include "util/Archivos.h"
 #include "util/Regional.h"

@@ -1,5 +1,5 @@
 #include "MenuPrueba.h"
-#include "app/Navegacion.h"
+#include "shell/Navegacion.h"
 #include "service/ErrorServicio.h"
 #include <QFile>
 #include <QtTest>
@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(leer(archivo), jpg);
 
         // A new sign-in fetches again.
-        p->f.navegacion().CerrarSessionBtnClick();
+        p->f.CerrarSessionBtnClick();
         QVERIFY(p->iniciarSesion());
         p->f.catalogo().CargarCategorias();
         QVERIFY(p->esperarTarea());

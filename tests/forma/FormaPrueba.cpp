@@ -1,5 +1,5 @@
 #include "FormaPrueba.h"
-#include "app/Navegacion.h"
+#include "shell/Navegacion.h"
 #include "util/Archivos.h"
 #include "util/Regional.h"
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 #include "NotificacionesFalsas.h"
 #include "ServicioFalso.h"
-#include "app/TTabbedForm.h"
+#include "shell/TTabbedForm.h"
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>

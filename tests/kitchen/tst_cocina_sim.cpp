@@ -2,8 +2,8 @@
 #include "AvisosFalsos.h"
 #include "SimProceso.h"
 #include "app/ClienteSoap.h"
-#include "app/Navegacion.h"
-#include "app/TTabbedForm.h"
+#include "shell/Navegacion.h"
+#include "shell/TTabbedForm.h"
 #include "kitchen/CentroFreedesktop.h"
 #include "kitchen/Resumen.h"
 #include "kitchen/Surtido.h"
@@ -105,7 +105,7 @@ class TstCocinaSim : public QObject {
             d.SubTotal = d.Total = l.cantidad * l.precio;
         }
         p.f().lineasPedido().LlenarPedido();
-        p.f().navegacion().Validar();
+        p.f().Validar();
         c.ComandaBtn.pulsar();
         c.Nombre.editar(cliente);
         c.Per.editar(QStringLiteral("2"));
@@ -194,7 +194,7 @@ private slots:
             return QList<double>{LeerReal(c.ComandasPenT.text()), LeerReal(c.ComandasFinT.text()),
                                  LeerReal(c.PropinasT.text()), LeerReal(c.TotalT.text())};
         };
-        p.f().navegacion().EmpresaBtnClick();
+        p.f().EmpresaBtnClick();
         QVERIFY(p.tarea([&] { c.Tile.tocar(5); }));
         QVERIFY(p.mensajes().isEmpty());
         QCOMPARE(p.f().activeTab(), QStringLiteral("TabResumen"));

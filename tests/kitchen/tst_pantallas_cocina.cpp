@@ -1,6 +1,6 @@
 #include "ApoyoCocina.h"
 #include "Pantalla.h"
-#include "app/Navegacion.h"
+#include "shell/Navegacion.h"
 #include <QtTest>
 
 using namespace cocina;

@@ -1,5 +1,5 @@
 #include "ApoyoCocina.h"
-#include "app/Navegacion.h"
+#include "shell/Navegacion.h"
 #include "kitchen/Resumen.h"
 #include "service/ErrorServicio.h"
 #include "tables/Mesero.h"
@@ -124,7 +124,7 @@ private slots:
         m.abrirComanda();
         QVERIFY(m.surtir());
         QVERIFY(m.mensajes().isEmpty());
-        p.f.navegacion().EmpresaBtnClick();
+        p.f.EmpresaBtnClick();
         QVERIFY(Abrir(p));
         QCOMPARE(Campos(p.f.controles), (QStringList{"5", "0", "0.00", "0.00"}));
         QVERIFY(p.servicio->llamadas().isEmpty());

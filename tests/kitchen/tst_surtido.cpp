@@ -1,5 +1,5 @@
 #include "ApoyoCocina.h"
-#include "app/Navegacion.h"
+#include "shell/Navegacion.h"
 #include "kitchen/Resumen.h"
 #include "service/ErrorServicio.h"
 #include <QtTest>

@@ -1,7 +1,7 @@
 #include "kitchen/FilasSurtido.h"
 #include "kitchen/MensajeConexion.h"
 #include "kitchen/TituloNotificacion.h"
-#include "service/ErrorServicio.h"
+#include "service/TextoError.h"
 #include <QtTest>
 #include <cmath>
 #include <limits>
@@ -71,9 +71,9 @@ private slots:
         QFETCH(QString, mensaje);
         const QString texto = QStringLiteral("Tiempo agotado");
         if (delServicio)
-            QCOMPARE(MensajeSinConexion(ErrorServicio(texto, QStringLiteral("SOAP-ENV:Server"))), mensaje);
+            QCOMPARE(MensajeSinConexion(TextoError(ErrorServicio(texto, QStringLiteral("SOAP-ENV:Server")))), mensaje);
         else
-            QCOMPARE(MensajeSinConexion(std::runtime_error(texto.toStdString())), mensaje);
+            QCOMPARE(MensajeSinConexion(TextoError(std::runtime_error(texto.toStdString()))), mensaje);
     }
 };
 

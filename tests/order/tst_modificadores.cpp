@@ -1,5 +1,5 @@
 #include "catalogue/MenuPrueba.h"
-#include "app/Navegacion.h"
+#include "shell/Navegacion.h"
 #include "order/Modificadores.h"
 #include "order/Pendientes.h"
 #include <QtTest>
@@ -188,7 +188,7 @@ private slots:
         // Left without TERMINAR (the navigation bar is held while the modifiers show).
         c.ListaMod.setVisible(false);
         c.ListaPro.setVisible(true);
-        p->f.navegacion().Validar();
+        p->f.Validar();
         c.AddPed.pulsar();
         QVERIFY(c.ListaMod.visible());
         QCOMPARE(p->f.estado.EspPendiente[0], QStringLiteral("picante"));

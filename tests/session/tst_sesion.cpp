@@ -1,5 +1,5 @@
 #include "FormaPrueba.h"
-#include "app/Navegacion.h"
+#include "shell/Navegacion.h"
 #include "session/Sesion.h"
 #include "service/ErrorServicio.h"
 #include "storage/ArchivoIni.h"
@@ -293,7 +293,7 @@ private slots:
         QVERIFY(p.iniciarSesion());
         QVERIFY(!p.f.controles.Btn2.visible());
         // The drawer's "Configurar parámetros", a server's name, OK, and the sign-in again.
-        p.f.navegacion().ConfigurarBtnClick();
+        p.f.ConfigurarBtnClick();
         p.f.controles.DNS.editar(QStringLiteral("servidor.prueba"));
         p.f.navegacion().OKBtnClick();
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabItem1"));

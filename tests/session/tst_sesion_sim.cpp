@@ -2,7 +2,7 @@
 #include "Pantalla.h"
 #include "SimProceso.h"
 #include "app/ClienteSoap.h"
-#include "app/Navegacion.h"
+#include "shell/Navegacion.h"
 #include "storage/ArchivoIni.h"
 #include <QtTest>
 

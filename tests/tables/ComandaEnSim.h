@@ -2,7 +2,7 @@
 #include "FormaPrueba.h"
 #include "SimProceso.h"
 #include "app/ClienteSoap.h"
-#include "app/Navegacion.h"
+#include "shell/Navegacion.h"
 #include "order/Modificadores.h"
 #include "tables/EnvioComanda.h"
 #include <QtTest>

@@ -1,7 +1,7 @@
 #pragma once
 #include "FormaPrueba.h"
 #include "app/Ajustes.h"
-#include "app/Navegacion.h"
+#include "shell/Navegacion.h"
 #include "order/LineasPedido.h"
 #include "tables/EnvioComanda.h"
 #include "tables/Mesas.h"
@@ -44,7 +44,7 @@ struct Mesero {
     /// Taps a main-menu tile by its tag and waits for the task it starts.
     bool menu(int tag)
     {
-        p.f.navegacion().EmpresaBtnClick();
+        p.f.EmpresaBtnClick();
         p.f.controles.Tile.tocar(tag);
         return p.esperarTarea();
     }
@@ -81,7 +81,7 @@ struct Mesero {
         d.SubTotal = precio * cantidad;
         d.Total = d.SubTotal;
         p.f.lineasPedido().LlenarPedido();
-        p.f.navegacion().Validar();
+        p.f.Validar();
     }
     /// Opens the comanda screen with the header's button.
     void abrirComanda()

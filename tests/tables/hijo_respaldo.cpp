@@ -3,6 +3,7 @@
 // Before each change it writes "aplicando <k>" to its standard output, unbuffered, so the
 // test that kills it knows the last change it may have made.
 #include "CambiosComanda.h"
+#include "order/RespaldoComanda.h"
 #include <QGuiApplication>
 #include <unistd.h>
 
@@ -25,7 +26,7 @@ int main(int argc, char **argv)
     Mesero m{p};
     if (!cambios::Empezar(p, m))
         return 3;
-    p.f.envioComanda().respaldo().esperar();
+    p.f.respaldo().esperar();
     Anunciar("listo");
     for (int k = 1;; ++k) {
         Anunciar("aplicando " + QByteArray::number(k));
@@ -33,7 +34,7 @@ int main(int argc, char **argv)
             cambios::GuardarAjustes(p.f, k);
         } else {
             cambios::Comanda(m, k);
-            p.f.envioComanda().respaldo().esperar();
+            p.f.respaldo().esperar();
         }
     }
 }

@@ -88,7 +88,7 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         c.BackBtn.pulsar(); // the map is built afresh below; look at the table's count first
-        p.f().navegacion().EmpresaBtnClick();
+        p.f().EmpresaBtnClick();
         c.Tile.tocar(2);
         QVERIFY(p.esperar());
         const int antes = p.insignia(QStringLiteral("Terraza 1")).toInt();
@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(p.insignia(QStringLiteral("Terraza 1")), QString::number(antes + 1));
 
         // In the next comanda list, under its table, with its amount.
-        p.f().navegacion().EmpresaBtnClick();
+        p.f().EmpresaBtnClick();
         c.Tile.tocar(3);
         QVERIFY(p.esperar());
         QVERIFY(p.mensajes().isEmpty());

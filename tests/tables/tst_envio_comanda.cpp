@@ -1,5 +1,6 @@
 #include "Mesero.h"
 #include "service/ErrorServicio.h"
+#include "order/RespaldoComanda.h"
 #include "tables/BuscarComanda.h"
 #include <QFile>
 #include <QMutex>
@@ -224,8 +225,8 @@ private slots:
         QCOMPARE(s.e().Envio.estado, EstadoEnvio::Componiendo);
         QVERIFY(!s.c().LabelEnvio.visible());
         QVERIFY(s.c().Nombre.enabled());
-        s.p.f.envioComanda().respaldo().esperar();
-        QVERIFY(!QFile::exists(s.p.f.envioComanda().respaldo().ruta()));
+        s.p.f.respaldo().esperar();
+        QVERIFY(!QFile::exists(s.p.f.respaldo().ruta()));
     }
 
     void firmaYBusqueda_data()

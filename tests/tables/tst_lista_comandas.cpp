@@ -64,7 +64,7 @@ private slots:
         };
         QVERIFY(m.menu(3));
         const QStringList antes = filas(p.f.controles.Lista);
-        p.f.navegacion().EmpresaBtnClick();
+        p.f.EmpresaBtnClick();
 
         p.servicio->respuestas.ListaComandas = [](int) -> std::optional<TListaInfo1> {
             throw ErrorServicio(QStringLiteral("Connection refused"));

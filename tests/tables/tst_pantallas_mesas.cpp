@@ -24,7 +24,7 @@ private slots:
         QVERIFY(v.tocar(QStringLiteral("ListaMesa_tile_1")));
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabMesas"));
 
-        p.f.navegacion().EmpresaBtnClick();
+        p.f.EmpresaBtnClick();
         QVERIFY(v.tocar(QStringLiteral("Tile_tile_1"))); // "Nueva Comanda"
         QVERIFY(p.esperarTarea());
         QVERIFY(v.seVe(QStringLiteral("Label4")));

@@ -2,7 +2,8 @@
 #include "service/ErrorServicio.h"
 #include "service/Json.h"
 #include "storage/ArchivoIni.h"
-#include "tables/ArchivoComanda.h"
+#include "order/ArchivoComanda.h"
+#include "order/RespaldoComanda.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -220,7 +221,7 @@ private slots:
         QVERIFY(m.surtir());
         QVERIFY(m.mensajes().isEmpty());
         QCOMPARE(e.ListaComandasActual.ArrayInfo1.last()->Nombre, QStringLiteral("Rosa"));
-        p.f.envioComanda().respaldo().esperar();
+        p.f.respaldo().esperar();
         QVERIFY(!QFile::exists(RutaComanda(dir.path())));
         QVERIFY(Apartados(dir.path()).isEmpty());
     }
@@ -264,10 +265,10 @@ private slots:
             FormaPrueba p;
             Mesero m{p};
             QVERIFY(cambios::Empezar(p, m));
-            esperado << EscribirComandaEnCurso(p.f.envioComanda().respaldo().actual());
+            esperado << EscribirComandaEnCurso(p.f.respaldo().actual());
             for (int k = 1; k <= 400; ++k) {
                 cambios::Comanda(m, k);
-                esperado << EscribirComandaEnCurso(p.f.envioComanda().respaldo().actual());
+                esperado << EscribirComandaEnCurso(p.f.respaldo().actual());
             }
         }
         QRandomGenerator azar(20261210);
@@ -293,7 +294,7 @@ private slots:
                 // Started again, the client gives the waiter that comanda back.
                 FormaPrueba p({}, FormaPrueba::EnCarpeta{dir.path()});
                 QVERIFY(p.iniciarSesion());
-                QCOMPARE(EscribirComandaEnCurso(p.f.envioComanda().respaldo().actual()), bytes);
+                QCOMPARE(EscribirComandaEnCurso(p.f.respaldo().actual()), bytes);
             }
         }
     }

@@ -1,10 +1,10 @@
 #pragma once
 #include "storage/EscritorArchivo.h"
-#include "tables/ArchivoComanda.h"
+#include "order/ArchivoComanda.h"
 #include <QObject>
 #include <memory>
 
-class TTabbedForm;
+class Forma;
 
 /// Keeps the comanda being composed in the data folder, so that a crash, a kill or a flat
 /// battery loses nothing: written on every change (on a thread of its own, whole or not at
@@ -13,7 +13,7 @@ class TTabbedForm;
 class RespaldoComanda : public QObject {
     Q_OBJECT
 public:
-    explicit RespaldoComanda(TTabbedForm &f);
+    explicit RespaldoComanda(Forma &f);
     ~RespaldoComanda() override;
 
     /// After every change of the comanda: writes it, or removes the file once the comanda is
@@ -29,11 +29,15 @@ public:
     [[nodiscard]] ComandaEnCurso actual() const;
     [[nodiscard]] QString ruta() const;
 
+signals:
+    /// A comanda was taken back into the state.
+    void restaurada();
+
 private:
     void Apartar(const QString &porque);
     void Fallo(const QString &error);
 
-    TTabbedForm &f;
+    Forma &f;
     std::unique_ptr<EscritorArchivo> m_escritor; // made at the sign-in, for its data folder
     QString m_usuario, m_servidor;               // whose comanda, for which server
     bool m_avisado = false;                      // a failed write already told

@@ -1,4 +1,4 @@
-#include "tables/ArchivoComanda.h"
+#include "order/ArchivoComanda.h"
 #include "service/EscritorJson.h"
 #include "service/FormatoSoap.h"
 #include "service/Json.h"

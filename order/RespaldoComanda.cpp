@@ -1,13 +1,11 @@
-#include "tables/RespaldoComanda.h"
-#include "app/Navegacion.h"
-#include "app/TTabbedForm.h"
-#include "order/LineasPedido.h"
+#include "order/RespaldoComanda.h"
+#include "app/Forma.h"
 #include "util/Archivos.h"
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
-RespaldoComanda::RespaldoComanda(TTabbedForm &form)
+RespaldoComanda::RespaldoComanda(Forma &form)
     : f(form)
 {
     Controles &c = f.controles;
@@ -94,8 +92,8 @@ void RespaldoComanda::Restaurar()
     }
     c.Nombre.setText(g.nombre);
     c.Per.setValue(g.personas);
-    f.lineasPedido().LlenarPedido();
-    f.navegacion().Validar();
+    emit restaurada(); // the comanda screen shows its lines
+    f.Validar();
     QString aviso = QStringLiteral("Se recuperó la comanda de %1 con %2 %3")
                         .arg(g.mesa.isEmpty() ? QStringLiteral("la mesa") : g.mesa)
                         .arg(e.PedidoActual.Count)

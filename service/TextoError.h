@@ -3,9 +3,9 @@
 #include <QString>
 #include <exception>
 
-namespace tablas {
-/// The message text of a failed service call.
-[[nodiscard]] inline QString textoError(const std::exception &err)
+/// The message text of a failed service call: the service's own message, or what the
+/// error says.
+[[nodiscard]] inline QString TextoError(const std::exception &err)
 {
     if (auto *s = dynamic_cast<const ErrorServicio *>(&err))
         return s->mensaje();
@@ -13,26 +13,26 @@ namespace tablas {
 }
 
 /// The same for an error caught whole.
-[[nodiscard]] inline QString textoError(const std::exception_ptr &err)
+[[nodiscard]] inline QString TextoError(const std::exception_ptr &err)
 {
     try {
         std::rethrow_exception(err);
     } catch (const std::exception &e) {
-        return textoError(e);
+        return TextoError(e);
     } catch (...) {
         return QStringLiteral("Error desconocido");
     }
 }
 
 /// The request went out and no answer came: the server may have acted on it.
-[[nodiscard]] inline bool sinRespuesta(const std::exception &err)
+[[nodiscard]] inline bool SinRespuesta(const std::exception &err)
 {
     auto *s = dynamic_cast<const ErrorServicio *>(&err);
     return s && s->peticionEnviada();
 }
 
 /// The server could not be reached at all: nothing was sent.
-[[nodiscard]] inline bool sinConexion(const std::exception_ptr &err)
+[[nodiscard]] inline bool SinConexion(const std::exception_ptr &err)
 {
     try {
         std::rethrow_exception(err);
@@ -42,4 +42,3 @@ namespace tablas {
         return false;
     }
 }
-} // namespace tablas

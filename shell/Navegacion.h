@@ -2,21 +2,32 @@
 #include "app/Controlador.h"
 #include "app/Tile.h"
 
-/// The shell's navigation: the header rule `Validar`, the main menu, the drawer items,
-/// the back button and the device back key, and the resets of the tile lists.
+class Ajustes;
+class ComandasAbiertas;
+class Mesas;
+class Resumen;
+class Sesion;
+class Surtido;
+
+/// Where the taps of the shell go: the main menu's tiles, the header's OK and refresh
+/// buttons, the back button and the device back key, and the drawer's items.
 class Navegacion : public Controlador {
     Q_OBJECT
 public:
     static constexpr int VersionMinimaMenu = 10077; // tiles 4, 5 and 6 need it
 
-    explicit Navegacion(TTabbedForm &f);
+    /// The subsystems the shell's buttons lead to.
+    struct Destinos {
+        Ajustes &ajustes;
+        Sesion &sesion;
+        Mesas &mesas;
+        ComandasAbiertas &comandasAbiertas;
+        Surtido &surtido;
+        Resumen &resumen;
+    };
 
-    /// Recomputes header title and buttons, drawer items and segmented buttons.
-    Q_INVOKABLE void Validar();
-    Q_INVOKABLE void EmpresaBtnClick();
-    Q_INVOKABLE void MenuTileClick() { EmpresaBtnClick(); }
-    Q_INVOKABLE void ConfigurarBtnClick();
-    Q_INVOKABLE void CerrarSessionBtnClick();
+    Navegacion(Forma &f, Destinos destinos);
+
     Q_INVOKABLE void BackBtn2Click();
     /// A key released: the device back key (and Escape on a desktop) steps back. Answers
     /// true when the key is swallowed.
@@ -28,13 +39,11 @@ public:
     /// Refresh in the header: the table map or the ready dishes.
     Q_INVOKABLE void RefreshBtnClick();
 
-    void CambiarFondo();
-    void QuitarFondoTileList();
-    void QuitarCategoTileList();
-
     /// The look of a main-menu tile.
-    static void TileCustomizeTile(const TTabbedForm &f, int indice, AspectoTile &a);
+    static void TileCustomizeTile(const Forma &f, int indice, AspectoTile &a);
 
 private:
     void crearMenu();
+
+    Destinos m_destinos;
 };
