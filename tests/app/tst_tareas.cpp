@@ -1,5 +1,7 @@
 #include "FormaPrueba.h"
 #include "app/ListaVista.h"
+#include "app/TareaServicio.h"
+#include "service/ErrorServicio.h"
 #include "app/TileList.h"
 #include <QAbstractItemModelTester>
 #include <QSemaphore>
@@ -103,6 +105,69 @@ private slots:
         QCOMPARE(c.ContentLayout.opacity(), 1.0);
         QVERIFY(c.ContentLayout.enabled());
         QVERIFY(!p.f.TimerWait.isActive());
+    }
+
+    /// How a service task ends: what its body did, the message shown and whether the
+    /// success step ran.
+    void tareaDeServicio_data()
+    {
+        QTest::addColumn<QString>("cuerpo");
+        QTest::addColumn<bool>("conAlFallar");
+        QTest::addColumn<QString>("mensaje");
+        QTest::addColumn<bool>("listo");
+        QTest::newRow("sin error") << "nada" << true << "" << true;
+        QTest::newRow("su propio mensaje") << "smsg" << true << "Acceso denegado" << false;
+        QTest::newRow("error del servicio") << "servicio" << true << "Falla: Tiempo agotado" << false;
+        QTest::newRow("error del servicio tal cual") << "servicio" << false << "Tiempo agotado" << false;
+        QTest::newRow("otro error") << "otro" << true << "Falla: sin memoria" << false;
+        QTest::newRow("error desconocido") << "desconocido" << false << "Error desconocido" << false;
+    }
+    void tareaDeServicio()
+    {
+        QFETCH(QString, cuerpo);
+        QFETCH(bool, conAlFallar);
+        QFETCH(QString, mensaje);
+        QFETCH(bool, listo);
+        FormaPrueba p;
+        p.f.controles.iUser.setText(QStringLiteral("ana"));
+        p.f.controles.iPass.setText(QStringLiteral("1 2"));
+        p.f.estado.ModoDemo = true;
+        QString visto, dialogo, espera;
+        bool demo = false, termino = false;
+        Actividad a{QStringLiteral("Conectando"), QStringLiteral("Obteniendo Mesas"), {}};
+        if (conAlFallar)
+            a.alFallar = [](const QString &error) { return QStringLiteral("Falla: ") + error; };
+        QVERIFY(IniciarTarea(
+            p.f, a,
+            [&](Llamada &ll) {
+                visto = ll.user + u'/' + ll.pass;
+                demo = ll.demo;
+                ll.ui([&] {
+                    dialogo = p.f.ActivityDialog1.message();
+                    espera = p.f.controles.LabelWait.text();
+                });
+                if (cuerpo == u"smsg")
+                    ll.smsg = QStringLiteral("Acceso denegado");
+                else if (cuerpo == u"servicio")
+                    throw ErrorServicio(QStringLiteral("Tiempo agotado"));
+                else if (cuerpo == u"otro")
+                    throw std::runtime_error("sin memoria");
+                else if (cuerpo == u"desconocido")
+                    throw 42;
+            },
+            [&] { termino = true; }));
+        // The credentials and the demo flag are those of the start, not of later.
+        p.f.controles.iUser.setText(QStringLiteral("otro"));
+        p.f.estado.ModoDemo = false;
+        QVERIFY(p.esperarTarea());
+        QCOMPARE(visto, QStringLiteral("ana/1 2"));
+        QVERIFY(demo);
+        QCOMPARE(dialogo, QStringLiteral("Conectando"));
+        QCOMPARE(espera, QStringLiteral("Obteniendo Mesas"));
+        QVERIFY(!p.f.ActivityDialog1.shown());
+        QVERIFY(!p.f.controles.WaitLayout.visible());
+        QCOMPARE(p.mensajes(), mensaje.isEmpty() ? QStringList{} : QStringList{mensaje});
+        QCOMPARE(termino, listo);
     }
 
     void mensajesYConfirmaciones()
