@@ -51,8 +51,11 @@ public:
     [[nodiscard]] QString activeTab() const { return m_activeTab; }
     /// Makes a screen the active tab.
     void setActiveTab(const QString &tab);
-    /// The named control, for the screens.
-    Q_INVOKABLE QObject *control(const QString &nombre) const { return controles.buscar(nombre); }
+    /// The named control, tile list or list view, for the screens; null when no control
+    /// of that kind has that name.
+    Q_INVOKABLE Control *control(const QString &nombre) const { return qobject_cast<Control *>(controles.buscar(nombre)); }
+    Q_INVOKABLE TileList *tileList(const QString &nombre) const { return qobject_cast<TileList *>(controles.buscar(nombre)); }
+    Q_INVOKABLE ListaVista *listaVista(const QString &nombre) const { return qobject_cast<ListaVista *>(controles.buscar(nombre)); }
 
     /// Back to the state of a fresh sign-in: lists, comanda and send state emptied; the
     /// sample restaurant loaded again in demo mode.

@@ -1,15 +1,17 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import QtQuick.Layouts
 import QtQuick.Window
+import Trazen
 
 // The one window: header, the screens as tabs without a strip, the side drawer, the
 // busy overlay, the activity dialog and the message dialogs. Every screen binds to the
 // main window's model `form` and hands the user's taps to its handlers.
 ApplicationWindow {
     id: ventana
-    required property QtObject form
+    required property TTabbedForm form
     objectName: "TTabbedForm"
     width: 452
     height: 775
@@ -23,41 +25,38 @@ ApplicationWindow {
     Material.accent: Theme.acento
     Material.primary: Theme.encabezado
 
-    readonly property var pestanas: ["TabItem1", "TabEmpresa", "TabURL", "TabListaCat", "TabComanda",
-                                     "TabMesas", "TabLista", "TabSettings", "TabResumen", "TabSurtido"]
-
-    function ctl(n) { return form.control(n) }
-
     // The texts follow the lists' font size of the display settings: the one stored, from
     // the start; a new one once the settings screen is left, as the lists do.
     function ajustarTexto() {
         if (form.activeTab !== "TabSettings")
-            Theme.fuenteListados = ctl("Fuente2").value
+            Theme.fuenteListados = form.control("Fuente2").value
     }
     Component.onCompleted: {
         form.FormResize(width)
         ajustarTexto()
     }
     Connections {
-        target: ventana.ctl("Fuente2")
+        target: ventana.form.control("Fuente2")
         function onChanged() { ventana.ajustarTexto() }
     }
 
     // What takes the keyboard focus inside a scrolled screen is scrolled into view.
     onActiveFocusItemChanged: mostrar(activeFocusItem)
-    function mostrar(item) {
+    function mostrar(item: Item) {
         if (!item || !item.visible)
             return
         for (let p = item.parent; p; p = p.parent) {
-            if (p.contentItem === undefined || p.contentY === undefined || p.currentIndex !== undefined)
+            // A scrolled screen, not a list or a grid, which move to their own current item.
+            const f = p as Flickable
+            if (!f || (p as ListView) || (p as GridView))
                 continue
-            if (p.contentHeight <= p.height)
+            if (f.contentHeight <= f.height)
                 return
-            const r = item.mapToItem(p.contentItem, 0, 0, item.width, item.height)
-            if (r.y < p.contentY)
-                p.contentY = Math.max(0, r.y - 8)
-            else if (r.y + r.height > p.contentY + p.height)
-                p.contentY = Math.min(p.contentHeight - p.height, r.y + r.height - p.height + 8)
+            const r = item.mapToItem(f.contentItem, 0, 0, item.width, item.height)
+            if (r.y < f.contentY)
+                f.contentY = Math.max(0, r.y - 8)
+            else if (r.y + r.height > f.contentY + f.height)
+                f.contentY = Math.min(f.contentHeight - f.height, r.y + r.height - f.height + 8)
             return
         }
     }
@@ -74,15 +73,40 @@ ApplicationWindow {
         }
     }
 
+    // One screen, a tab named as the screen: made the first time it shows, and kept, so the
+    // window opens without building the nine it does not show.
+    component Pestana: Loader {
+        id: pestana
+        /// The screen's file, under this one's folder.
+        required property string pantalla
+        readonly property bool actual: ventana.form.activeTab === objectName
+        // A hidden screen takes no keys: its fields lose the focus with it.
+        enabled: actual
+        function cargar() {
+            if (actual && status === Loader.Null)
+                setSource(Qt.resolvedUrl(pantalla), {form: ventana.form})
+        }
+        onActualChanged: cargar()
+        Component.onCompleted: cargar()
+        // A screen that is not there yet shows its name.
+        Text {
+            anchors.centerIn: parent
+            visible: pestana.status === Loader.Error
+            text: pestana.objectName
+            color: Theme.textoSuave
+            font.pixelSize: Theme.texto14
+        }
+    }
+
     // While a task runs the screen takes no input, the drawer included.
-    readonly property bool ocupado: !ventana.ctl("ContentLayout").enabled || ventana.form.activity.shown
+    readonly property bool ocupado: !ventana.form.control("ContentLayout").enabled || ventana.form.activity.shown
 
     Item {
         id: contenido
         objectName: "ContentLayout"
         anchors.fill: parent
-        opacity: ventana.ctl("ContentLayout").opacity
-        enabled: ventana.ctl("ContentLayout").enabled
+        opacity: ventana.form.control("ContentLayout").opacity
+        enabled: ventana.form.control("ContentLayout").enabled
         focus: true
 
         // The device back key (Escape on a desktop) and the Menu key. A key goes back only
@@ -127,33 +151,23 @@ ApplicationWindow {
             anchors.right: parent.right
             anchors.bottom: parent.bottom
             clip: true // a scrolled screen never draws over the header
-            currentIndex: Math.max(0, ventana.pestanas.indexOf(ventana.form.activeTab))
-
-            Repeater {
-                model: ventana.pestanas
-                delegate: Loader {
-                    required property string modelData
-                    readonly property bool actual: ventana.form.activeTab === modelData
-                    objectName: modelData
-                    // Each screen is made the first time it shows, and kept: the window
-                    // opens without building the nine it does not show.
-                    active: false
-                    onActualChanged: if (actual) active = true
-                    Component.onCompleted: if (actual) active = true
-                    // A hidden screen takes no keys: its fields lose the focus with it.
-                    enabled: actual
-                    source: "screens/" + modelData + ".qml"
-                    onLoaded: item.form = ventana.form
-                    // A screen that is not there yet shows its name.
-                    Text {
-                        anchors.centerIn: parent
-                        visible: parent.status === Loader.Error
-                        text: parent.modelData
-                        color: Theme.textoSuave
-                        font.pixelSize: Theme.texto14
-                    }
-                }
+            currentIndex: {
+                for (let i = 0; i < children.length; ++i)
+                    if (children[i].objectName === ventana.form.activeTab)
+                        return i
+                return 0
             }
+
+            Pestana { objectName: "TabItem1"; pantalla: "screens/TabItem1.qml" }
+            Pestana { objectName: "TabEmpresa"; pantalla: "screens/TabEmpresa.qml" }
+            Pestana { objectName: "TabURL"; pantalla: "screens/TabURL.qml" }
+            Pestana { objectName: "TabListaCat"; pantalla: "screens/TabListaCat.qml" }
+            Pestana { objectName: "TabComanda"; pantalla: "screens/TabComanda.qml" }
+            Pestana { objectName: "TabMesas"; pantalla: "screens/TabMesas.qml" }
+            Pestana { objectName: "TabLista"; pantalla: "screens/TabLista.qml" }
+            Pestana { objectName: "TabSettings"; pantalla: "screens/TabSettings.qml" }
+            Pestana { objectName: "TabResumen"; pantalla: "screens/TabResumen.qml" }
+            Pestana { objectName: "TabSurtido"; pantalla: "screens/TabSurtido.qml" }
         }
 
         // Where the drawer hides: a grip at the left edge tells it is there.

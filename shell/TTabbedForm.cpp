@@ -55,17 +55,17 @@ TTabbedForm::~TTabbedForm()
     tareas.esperar();
 }
 
-QObject *TTabbedForm::navegacionObj() { return m_navegacion.get(); }
-QObject *TTabbedForm::ajustesObj() { return m_ajustes.get(); }
-QObject *TTabbedForm::sesionObj() { return m_sesion.get(); }
-QObject *TTabbedForm::catalogoObj() { return m_catalogo.get(); }
-QObject *TTabbedForm::lineasPedidoObj() { return m_lineasPedido.get(); }
-QObject *TTabbedForm::modificadoresObj() { return m_modificadores.get(); }
-QObject *TTabbedForm::mesasObj() { return m_mesas.get(); }
-QObject *TTabbedForm::envioComandaObj() { return m_envioComanda.get(); }
-QObject *TTabbedForm::comandasAbiertasObj() { return m_comandasAbiertas.get(); }
-QObject *TTabbedForm::surtidoObj() { return m_surtido.get(); }
-QObject *TTabbedForm::resumenObj() { return m_resumen.get(); }
+Navegacion *TTabbedForm::navegacionObj() { return m_navegacion.get(); }
+Ajustes *TTabbedForm::ajustesObj() { return m_ajustes.get(); }
+Sesion *TTabbedForm::sesionObj() { return m_sesion.get(); }
+Catalogo *TTabbedForm::catalogoObj() { return m_catalogo.get(); }
+LineasPedido *TTabbedForm::lineasPedidoObj() { return m_lineasPedido.get(); }
+Modificadores *TTabbedForm::modificadoresObj() { return m_modificadores.get(); }
+Mesas *TTabbedForm::mesasObj() { return m_mesas.get(); }
+EnvioComanda *TTabbedForm::envioComandaObj() { return m_envioComanda.get(); }
+ComandasAbiertas *TTabbedForm::comandasAbiertasObj() { return m_comandasAbiertas.get(); }
+Surtido *TTabbedForm::surtidoObj() { return m_surtido.get(); }
+Resumen *TTabbedForm::resumenObj() { return m_resumen.get(); }
 
 void TTabbedForm::FormCreate()
 {

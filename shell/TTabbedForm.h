@@ -19,19 +19,31 @@ class Resumen;
 /// together, as the screens see it. Creating it runs FormCreate.
 class TTabbedForm : public Forma {
     Q_OBJECT
-    Q_PROPERTY(QObject *dialogos READ dialogosObj CONSTANT)
-    Q_PROPERTY(QObject *activity READ activityObj CONSTANT)
-    Q_PROPERTY(QObject *navegacion READ navegacionObj CONSTANT)
-    Q_PROPERTY(QObject *ajustes READ ajustesObj CONSTANT)
-    Q_PROPERTY(QObject *sesion READ sesionObj CONSTANT)
-    Q_PROPERTY(QObject *catalogo READ catalogoObj CONSTANT)
-    Q_PROPERTY(QObject *lineasPedido READ lineasPedidoObj CONSTANT)
-    Q_PROPERTY(QObject *modificadores READ modificadoresObj CONSTANT)
-    Q_PROPERTY(QObject *mesas READ mesasObj CONSTANT)
-    Q_PROPERTY(QObject *envioComanda READ envioComandaObj CONSTANT)
-    Q_PROPERTY(QObject *comandasAbiertas READ comandasAbiertasObj CONSTANT)
-    Q_PROPERTY(QObject *surtido READ surtidoObj CONSTANT)
-    Q_PROPERTY(QObject *resumen READ resumenObj CONSTANT)
+    // The controllers' properties are typed: the screens see each one's handlers.
+    Q_MOC_INCLUDE("shell/Navegacion.h")
+    Q_MOC_INCLUDE("app/Ajustes.h")
+    Q_MOC_INCLUDE("session/Sesion.h")
+    Q_MOC_INCLUDE("catalogue/Catalogo.h")
+    Q_MOC_INCLUDE("order/LineasPedido.h")
+    Q_MOC_INCLUDE("order/Modificadores.h")
+    Q_MOC_INCLUDE("tables/Mesas.h")
+    Q_MOC_INCLUDE("tables/EnvioComanda.h")
+    Q_MOC_INCLUDE("tables/ComandasAbiertas.h")
+    Q_MOC_INCLUDE("kitchen/Surtido.h")
+    Q_MOC_INCLUDE("kitchen/Resumen.h")
+    Q_PROPERTY(Dialogos *dialogos READ dialogosObj CONSTANT)
+    Q_PROPERTY(ActivityDialog *activity READ activityObj CONSTANT)
+    Q_PROPERTY(Navegacion *navegacion READ navegacionObj CONSTANT)
+    Q_PROPERTY(Ajustes *ajustes READ ajustesObj CONSTANT)
+    Q_PROPERTY(Sesion *sesion READ sesionObj CONSTANT)
+    Q_PROPERTY(Catalogo *catalogo READ catalogoObj CONSTANT)
+    Q_PROPERTY(LineasPedido *lineasPedido READ lineasPedidoObj CONSTANT)
+    Q_PROPERTY(Modificadores *modificadores READ modificadoresObj CONSTANT)
+    Q_PROPERTY(Mesas *mesas READ mesasObj CONSTANT)
+    Q_PROPERTY(EnvioComanda *envioComanda READ envioComandaObj CONSTANT)
+    Q_PROPERTY(ComandasAbiertas *comandasAbiertas READ comandasAbiertasObj CONSTANT)
+    Q_PROPERTY(Surtido *surtido READ surtidoObj CONSTANT)
+    Q_PROPERTY(Resumen *resumen READ resumenObj CONSTANT)
 
 public:
     explicit TTabbedForm(Plataforma plataforma, QObject *parent = nullptr);
@@ -57,19 +69,19 @@ public:
     [[nodiscard]] Resumen &resumen() { return *m_resumen; }
 
 private:
-    QObject *dialogosObj() { return &dialogos; }
-    QObject *activityObj() { return &ActivityDialog1; }
-    QObject *navegacionObj();
-    QObject *ajustesObj();
-    QObject *sesionObj();
-    QObject *catalogoObj();
-    QObject *lineasPedidoObj();
-    QObject *modificadoresObj();
-    QObject *mesasObj();
-    QObject *envioComandaObj();
-    QObject *comandasAbiertasObj();
-    QObject *surtidoObj();
-    QObject *resumenObj();
+    Dialogos *dialogosObj() { return &dialogos; }
+    ActivityDialog *activityObj() { return &ActivityDialog1; }
+    Navegacion *navegacionObj();
+    Ajustes *ajustesObj();
+    Sesion *sesionObj();
+    Catalogo *catalogoObj();
+    LineasPedido *lineasPedidoObj();
+    Modificadores *modificadoresObj();
+    Mesas *mesasObj();
+    EnvioComanda *envioComandaObj();
+    ComandasAbiertas *comandasAbiertasObj();
+    Surtido *surtidoObj();
+    Resumen *resumenObj();
 
     // Built in this order: each is given the ones before it that it needs.
     std::unique_ptr<Ajustes> m_ajustes;

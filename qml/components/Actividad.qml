@@ -1,18 +1,20 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
+import Trazen
 
 // The activity dialog ("POS" and the task's message) while a background task runs,
 // drawn as a small card at the bottom so it does not hide the busy overlay.
 Rectangle {
     id: actividad
-    property QtObject dialogo
+    required property ActivityDialog dialogo
     objectName: "ActivityDialog1"
-    visible: dialogo ? dialogo.shown : false
+    visible: dialogo.shown
     width: Math.min(parent.width - 32, Theme.tam(320))
     height: Math.max(56, textos.implicitHeight + 16)
     Accessible.role: Accessible.AlertMessage
-    Accessible.name: dialogo ? dialogo.title + ". " + dialogo.message : ""
+    Accessible.name: dialogo.title + ". " + dialogo.message
     radius: 8
     color: Theme.superficieAlta
     border.color: Theme.linea
@@ -30,14 +32,14 @@ Rectangle {
             id: textos
             anchors.verticalCenter: parent.verticalCenter
             Text {
-                text: actividad.dialogo ? actividad.dialogo.title : ""
+                text: actividad.dialogo.title
                 color: Theme.textoSuave
                 font.pixelSize: Theme.texto12
                 font.bold: true
             }
             Text {
                 objectName: "ActivityDialog1_mensaje"
-                text: actividad.dialogo ? actividad.dialogo.message : ""
+                text: actividad.dialogo.message
                 color: Theme.texto
                 font.pixelSize: Theme.tam(15)
             }

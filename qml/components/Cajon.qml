@@ -1,7 +1,9 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import QtQuick.Layouts
+import Trazen
 
 // The side drawer: the logo, then "Menú Principal", "Configurar parámetros",
 // "Cerrar Sesión" and "Salir". The waiter opens it by swiping from the left edge (or
@@ -10,7 +12,7 @@ import QtQuick.Layouts
 // Escape closes it.
 Drawer {
     id: cajon
-    property QtObject form
+    required property TTabbedForm form
     property bool bloqueado: false // a task runs: neither the swipe nor the items
     objectName: "MultiView1"
     interactive: !bloqueado
@@ -22,29 +24,29 @@ Drawer {
     background: Rectangle { color: Theme.superficie }
     Overlay.modal: Rectangle { color: "#99000000" }
 
-    function ctl(n) { return form.control(n) }
+    readonly property TzControl modelo: form.control("MultiView1")
 
     onOpened: {
-        ctl("MultiView1").visible = true
+        modelo.visible = true
         primera.forceActiveFocus(Theme.teclado ? Qt.TabFocusReason : Qt.OtherFocusReason)
     }
-    onClosed: ctl("MultiView1").visible = false
+    onClosed: modelo.visible = false
     Connections {
-        target: cajon.ctl("MultiView1")
+        target: cajon.modelo
         function onChanged() {
-            if (!cajon.ctl("MultiView1").visible && cajon.opened)
+            if (!cajon.modelo.visible && cajon.opened)
                 cajon.close()
         }
     }
 
     component Opcion: ItemDelegate {
         id: opcion
-        property QtObject control
-        objectName: control ? control.name : ""
+        required property TzControl control
+        objectName: control.name
         Layout.fillWidth: true
         implicitHeight: Math.max(56, implicitContentHeight + topPadding + bottomPadding)
-        text: control ? control.text : ""
-        enabled: (control ? control.enabled : true) && !cajon.bloqueado
+        text: control.text
+        enabled: control.enabled && !cajon.bloqueado
         font.pixelSize: Theme.tam(16)
         focusPolicy: Qt.StrongFocus
         onClicked: control.pulsar()
@@ -92,13 +94,13 @@ Drawer {
                 sourceSize.height: 192
             }
         }
-        Opcion { id: primera; control: cajon.ctl("MainMenuBtn") }
+        Opcion { id: primera; control: cajon.form.control("MainMenuBtn") }
         Separador {}
-        Opcion { control: cajon.ctl("ConfigurarBtn") }
+        Opcion { control: cajon.form.control("ConfigurarBtn") }
         Separador {}
-        Opcion { control: cajon.ctl("CerrarSessionBtn") }
+        Opcion { control: cajon.form.control("CerrarSessionBtn") }
         Separador {}
-        Opcion { control: cajon.ctl("CerrarAppBtn") }
+        Opcion { control: cajon.form.control("CerrarAppBtn") }
         Item { Layout.fillHeight: true }
     }
 }

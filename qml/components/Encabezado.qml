@@ -1,13 +1,15 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
+import Trazen
 
 // The header bar: the title across it, the drawer button at the left (hidden) and
 // back, OK, comanda and refresh at the right, each shown as the model says. At a large
 // text size a long title takes a second line and the bar grows with it.
 Rectangle {
     id: barra
-    property QtObject form
+    required property TTabbedForm form
     signal abrirMenu()
     objectName: "HeaderToolBar"
     height: Math.max(Theme.alturaEncabezado, titulo.contentHeight + 8)
@@ -15,20 +17,18 @@ Rectangle {
     Accessible.role: Accessible.ToolBar
     Accessible.name: titulo.text
 
-    function ctl(n) { return form.control(n) }
-
     component BotonIcono: ToolButton {
         id: botonIcono
-        property QtObject control
+        required property TzControl control
         property string icono
         property string nombre
-        objectName: control ? control.name : ""
+        objectName: control.name
         Accessible.role: Accessible.Button
         Accessible.name: nombre
         Keys.onReturnPressed: botonIcono.clicked()
         Keys.onEnterPressed: botonIcono.clicked()
-        visible: control ? control.visible : false
-        enabled: control ? control.enabled : true
+        visible: control.visible
+        enabled: control.enabled
         width: 48
         height: 48
         onClicked: control.pulsar()
@@ -56,7 +56,7 @@ Rectangle {
         anchors.fill: parent
         anchors.leftMargin: 56
         anchors.rightMargin: derecha.width + 8
-        text: barra.ctl("ToolBarLabel").text
+        text: barra.form.control("ToolBarLabel").text
         color: Theme.texto
         font.pixelSize: Theme.tam(17)
         font.bold: true
@@ -70,7 +70,7 @@ Rectangle {
     BotonIcono {
         anchors.left: parent.left
         anchors.verticalCenter: parent.verticalCenter
-        control: barra.ctl("MenuBtn")
+        control: barra.form.control("MenuBtn")
         icono: "ic_menu"
         nombre: "Menú"
     }
@@ -79,19 +79,19 @@ Rectangle {
         id: derecha
         anchors.right: parent.right
         height: parent.height
-        BotonIcono { anchors.verticalCenter: parent.verticalCenter; control: barra.ctl("RefreshBtn"); icono: "ic_refrescar"; nombre: "Actualizar" }
-        BotonIcono { anchors.verticalCenter: parent.verticalCenter; control: barra.ctl("ComandaBtn"); icono: "ic_comanda"; nombre: "Comanda" }
-        BotonIcono { anchors.verticalCenter: parent.verticalCenter; control: barra.ctl("OKBtn"); icono: "ic_ok"; nombre: "Aceptar" }
+        BotonIcono { anchors.verticalCenter: parent.verticalCenter; control: barra.form.control("RefreshBtn"); icono: "ic_refrescar"; nombre: "Actualizar" }
+        BotonIcono { anchors.verticalCenter: parent.verticalCenter; control: barra.form.control("ComandaBtn"); icono: "ic_comanda"; nombre: "Comanda" }
+        BotonIcono { anchors.verticalCenter: parent.verticalCenter; control: barra.form.control("OKBtn"); icono: "ic_ok"; nombre: "Aceptar" }
         // The back button sits in its holder, 56 wide.
         Item {
             width: 56
             height: 48
             anchors.verticalCenter: parent.verticalCenter
-            visible: barra.ctl("BackBtn").visible
+            visible: barra.form.control("BackBtn").visible
             BotonIcono {
                 anchors.centerIn: parent
                 objectName: "BackBtn2"
-                control: barra.ctl("BackBtn")
+                control: barra.form.control("BackBtn")
                 icono: "ic_atras"
                 nombre: "Regresar"
             }

@@ -1,12 +1,14 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
+import Trazen
 
 // The busy overlay: a pale blue panel over the dimmed screens with the status text,
 // a spinning indicator and "Por favor Espere".
 Item {
     id: espera
-    property QtObject form
+    required property TTabbedForm form
     objectName: "WaitLayout"
     width: Math.min(Theme.tam(353), parent ? parent.width - 24 : 353)
     height: Math.max(185, espera_texto.implicitHeight + espera_pie.implicitHeight + 80)

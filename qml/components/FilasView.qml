@@ -1,6 +1,8 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Trazen
 
 // Draws a list view of the model: headings, items (text at the left, detail in yellow
 // at the right) and closing rows. Tap and double tap reach the model; lists that allow
@@ -9,7 +11,7 @@ import QtQuick.Layouts
 // double-taps it and Delete deletes it.
 ListView {
     id: filas
-    property QtObject vista
+    required property ListaVista vista
     property int alturaItem: 58
     property int alturaEncabezado: 40
     /// What a screen reader calls the list ("Comanda").
@@ -18,8 +20,8 @@ ListView {
     /// the others grow with the rest of the texts.
     property bool sigueAjustes: false
     readonly property real escalaTexto: sigueAjustes ? 1 : Theme.escala
-    objectName: vista ? vista.name : ""
-    visible: vista ? vista.visible : true
+    objectName: vista.name
+    visible: vista.visible
     model: vista
     clip: true
     boundsBehavior: Flickable.StopAtBounds
@@ -43,6 +45,64 @@ ListView {
     }
     onCurrentIndexChanged: if (activeFocus && currentIndex >= 0) positionViewAtIndex(currentIndex, ListView.Contain)
 
+    // What a row shows: a heading, an item (text and detail) or a closing row, as tall as
+    // its text needs.
+    component Contenido: Item {
+        id: contenido
+        required property int kind
+        required property string texto
+        required property string detalle
+        implicitHeight: kind === 1 ? encabezado.implicitHeight : kind === 2 ? pie.implicitHeight : cuerpo.implicitHeight
+        Text {
+            id: encabezado
+            visible: contenido.kind === 1
+            anchors.fill: parent
+            anchors.leftMargin: 14
+            verticalAlignment: Text.AlignVCenter
+            text: contenido.texto
+            color: Theme.detalle
+            font.pixelSize: filas.tamano(filas.vista.headerFont - 2)
+            font.bold: true
+            elide: Text.ElideRight
+        }
+        RowLayout {
+            id: cuerpo
+            visible: contenido.kind === 0
+            anchors.fill: parent
+            anchors.leftMargin: 14
+            anchors.rightMargin: 14
+            spacing: 10
+            Text {
+                Layout.fillWidth: true
+                text: contenido.texto
+                color: Theme.texto
+                font.pixelSize: filas.tamano(filas.vista.itemFont)
+                wrapMode: Text.Wrap
+            }
+            Text {
+                text: contenido.detalle
+                color: Theme.detalle
+                font.pixelSize: filas.tamano(filas.vista.itemFont)
+                font.bold: true
+                horizontalAlignment: Text.AlignRight
+            }
+        }
+        Text {
+            id: pie
+            visible: contenido.kind === 2
+            anchors.fill: parent
+            anchors.leftMargin: 14
+            anchors.rightMargin: 14
+            verticalAlignment: Text.AlignVCenter
+            horizontalAlignment: Text.AlignRight
+            text: contenido.texto
+            color: Theme.texto
+            font.pixelSize: filas.tamano(filas.vista.footerFont - 2)
+            font.bold: true
+            wrapMode: Text.Wrap
+        }
+    }
+
     delegate: SwipeDelegate {
         id: fila
         required property int index
@@ -53,15 +113,15 @@ ListView {
 
         objectName: filas.objectName + "_fila_" + index
         width: ListView.view.width
-        height: kind === 1 ? Math.max(Theme.toque, filas.alturaEncabezado, encabezado.implicitHeight + 12)
-              : kind === 2 ? Math.max(Theme.toque, pie.implicitHeight + 16)
-              : Math.max(filas.alturaItem, cuerpo.implicitHeight + 16)
+        height: kind === 1 ? Math.max(Theme.toque, filas.alturaEncabezado, implicitContentHeight + 12)
+              : kind === 2 ? Math.max(Theme.toque, implicitContentHeight + 16)
+              : Math.max(filas.alturaItem, implicitContentHeight + 16)
         padding: 0
         topPadding: 0
         bottomPadding: 0
         leftPadding: 0
         rightPadding: 0
-        swipe.enabled: filas.vista && filas.vista.canDelete && kind === 0
+        swipe.enabled: filas.vista.canDelete && kind === 0
         highlighted: rowSelected
         hoverEnabled: false
         // The list takes the focus as a whole; the arrows choose the row within it.
@@ -72,8 +132,8 @@ ListView {
         Accessible.name: rowDetail.length > 0 ? rowText + ", " + rowDetail : rowText
         Accessible.selected: rowSelected
 
-        Keys.onReturnPressed: if (filas.vista) filas.vista.tocarDoble(index)
-        Keys.onEnterPressed: if (filas.vista) filas.vista.tocarDoble(index)
+        Keys.onReturnPressed: filas.vista.tocarDoble(index)
+        Keys.onEnterPressed: filas.vista.tocarDoble(index)
         Keys.onDeletePressed: if (swipe.enabled) filas.vista.borrar(index)
 
         background: Rectangle {
@@ -93,55 +153,10 @@ ListView {
             }
         }
 
-        contentItem: Item {
-            Text {
-                id: encabezado
-                visible: fila.kind === 1
-                anchors.fill: parent
-                anchors.leftMargin: 14
-                verticalAlignment: Text.AlignVCenter
-                text: fila.rowText
-                color: Theme.detalle
-                font.pixelSize: filas.vista ? filas.tamano(filas.vista.headerFont - 2) : 18
-                font.bold: true
-                elide: Text.ElideRight
-            }
-            RowLayout {
-                id: cuerpo
-                visible: fila.kind === 0
-                anchors.fill: parent
-                anchors.leftMargin: 14
-                anchors.rightMargin: 14
-                spacing: 10
-                Text {
-                    Layout.fillWidth: true
-                    text: fila.rowText
-                    color: Theme.texto
-                    font.pixelSize: filas.vista ? filas.tamano(filas.vista.itemFont) : 15
-                    wrapMode: Text.Wrap
-                }
-                Text {
-                    text: fila.rowDetail
-                    color: Theme.detalle
-                    font.pixelSize: filas.vista ? filas.tamano(filas.vista.itemFont) : 15
-                    font.bold: true
-                    horizontalAlignment: Text.AlignRight
-                }
-            }
-            Text {
-                id: pie
-                visible: fila.kind === 2
-                anchors.fill: parent
-                anchors.leftMargin: 14
-                anchors.rightMargin: 14
-                verticalAlignment: Text.AlignVCenter
-                horizontalAlignment: Text.AlignRight
-                text: fila.rowText
-                color: Theme.texto
-                font.pixelSize: filas.vista ? filas.tamano(filas.vista.footerFont - 2) : 16
-                font.bold: true
-                wrapMode: Text.Wrap
-            }
+        contentItem: Contenido {
+            kind: fila.kind
+            texto: fila.rowText
+            detalle: fila.rowDetail
         }
 
         swipe.right: Rectangle {
@@ -166,7 +181,7 @@ ListView {
             }
         }
 
-        onClicked: if (filas.vista) filas.vista.tocar(index)
-        onDoubleClicked: if (filas.vista) filas.vista.tocarDoble(index)
+        onClicked: filas.vista.tocar(index)
+        onDoubleClicked: filas.vista.tocarDoble(index)
     }
 }

@@ -1,14 +1,16 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import QtQuick.Layouts
+import Trazen
 
 // The message dialogs: the first one waiting in the model is shown; its buttons
 // answer it. Closing it without an answer (Escape) counts as No. It opens with the
 // focus on its default button; Tab and the arrows move between the buttons.
 Popup {
     id: mensaje
-    property QtObject dialogos
+    required property Dialogos dialogos
     objectName: "Dialogo"
     modal: true
     focus: true
@@ -19,7 +21,7 @@ Popup {
     // Shown and gone at once: a dialog closing must not keep the screen blocked.
     enter: Transition { NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 90 } }
     exit: null
-    visible: dialogos ? dialogos.abierto : false
+    visible: dialogos.abierto
     background: Rectangle {
         radius: 10
         color: Theme.superficie
@@ -34,9 +36,11 @@ Popup {
         enfocarDefecto()
     }
     // A dialog that follows another one while open gets the focus on its own default button.
+    // (qmllint 6.4 takes Qt.callLater, a method of the Qt object, for a property: hence the
+    // one line it leaves out.)
     Connections {
         target: mensaje.dialogos
-        function onChanged() { if (mensaje.opened) Qt.callLater(mensaje.enfocarDefecto) }
+        function onChanged() { if (mensaje.opened) Qt.callLater(mensaje.enfocarDefecto) } // qmllint disable type
     }
     function enfocarDefecto() {
         for (let i = 0; i < botones.count; ++i) {
@@ -47,7 +51,7 @@ Popup {
             }
         }
     }
-    onClosed: if (!respondido && dialogos && dialogos.abierto) dialogos.responder("")
+    onClosed: if (!respondido && dialogos.abierto) dialogos.responder("")
 
     function responder(boton) {
         respondido = true
@@ -55,16 +59,17 @@ Popup {
         respondido = false
     }
     function titulo() {
-        if (!dialogos) return ""
         return dialogos.tipo === "confirmacion" ? "Confirmación" : "POS"
     }
     function etiqueta(b) {
         return b === "Yes" ? "Sí" : b === "No" ? "No" : "OK"
     }
 
-    contentItem: ColumnLayout {
+    // The popup's only child: the popup takes its size and puts it in its content item.
+    ColumnLayout {
+        anchors.fill: parent
         spacing: 16
-        Accessible.role: mensaje.dialogos && mensaje.dialogos.tipo === "confirmacion" ? Accessible.Dialog : Accessible.AlertMessage
+        Accessible.role: mensaje.dialogos.tipo === "confirmacion" ? Accessible.Dialog : Accessible.AlertMessage
         Accessible.name: texto.text
         Accessible.description: mensaje.titulo()
         Text {
@@ -77,7 +82,7 @@ Popup {
             id: texto
             objectName: "Dialogo_texto"
             Layout.fillWidth: true
-            text: mensaje.dialogos ? mensaje.dialogos.texto.replace(/\r/g, "\n") : ""
+            text: mensaje.dialogos.texto.replace(/\r/g, "\n")
             color: Theme.texto
             font.pixelSize: Theme.tam(17)
             wrapMode: Text.Wrap
@@ -87,7 +92,7 @@ Popup {
             spacing: 8
             Repeater {
                 id: botones
-                model: mensaje.dialogos ? mensaje.dialogos.botones : []
+                model: mensaje.dialogos.botones
                 delegate: Button {
                     id: boton
                     required property string modelData

@@ -1,4 +1,5 @@
 pragma Singleton
+pragma ComponentBehavior: Bound
 import QtQuick
 
 // The one dark style of every screen: colours, sizes and the named picture stores.

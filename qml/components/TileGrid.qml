@@ -1,6 +1,7 @@
+pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
 import QtQuick.Layouts
+import Trazen
 
 // Draws any tile list of the model: a page of rows × columns tiles (or all of them,
 // scrolled, for lists that scroll), each with its look from the list's drawing
@@ -10,25 +11,25 @@ import QtQuick.Layouts
 // (Page Up and Page Down turn it too), and Enter or Space taps the tile.
 FocusScope {
     id: grid
-    property QtObject list
+    required property TileList list
     /// What a screen reader calls the list ("Mesas").
     property string nombre
     /// How a screen reader says a tile's badge ("2 comandas abiertas"); the badge itself by default.
     property var textoInsignia: (insignia) => insignia
-    objectName: list ? list.name : ""
-    visible: list ? list.visible : true
+    objectName: list.name
+    visible: list.visible
     clip: true
     activeFocusOnTab: true
 
-    readonly property int columnas: list ? Math.max(1, list.columns) : 1
-    readonly property int filas: list ? Math.max(1, list.rows) : 1
-    readonly property int espacio: list ? list.spacing : 4
+    readonly property int columnas: Math.max(1, list.columns)
+    readonly property int filas: Math.max(1, list.rows)
+    readonly property int espacio: list.spacing
     readonly property real anchoCelda: (width - espacio * (columnas + 1)) / columnas
     readonly property real altoCelda: Math.max(Theme.toque, (height - espacio * (filas + 1)) / filas)
 
     Accessible.role: Accessible.List
     Accessible.name: nombre
-    Accessible.description: list && list.pageCount > 1 ? "Página " + (list.page + 1) + " de " + list.pageCount : ""
+    Accessible.description: list.pageCount > 1 ? "Página " + (list.page + 1) + " de " + list.pageCount : ""
 
     // The tile with the keyboard's cursor: its place on the page.
     property int actual: 0
@@ -79,7 +80,7 @@ FocusScope {
 
     /// Turns the page, when there is one that way; the cursor goes to its first or last tile.
     function pasarPagina(adelante) {
-        if (!list || list.scrolling)
+        if (list.scrolling)
             return false
         if (adelante ? list.page >= list.pageCount - 1 : list.page <= 0)
             return false
@@ -143,8 +144,8 @@ FocusScope {
     // Background picture, repeated over the whole area (the main menu's).
     Image {
         anchors.fill: parent
-        visible: grid.list && grid.list.background.length > 0
-        source: grid.list ? Theme.imagen(grid.list.background) : ""
+        visible: grid.list.background.length > 0
+        source: Theme.imagen(grid.list.background)
         fillMode: Image.Tile
         sourceSize.width: 96
         sourceSize.height: 96
@@ -155,7 +156,7 @@ FocusScope {
         anchors.fill: parent
         contentWidth: width
         contentHeight: rejilla.implicitHeight + grid.espacio * 2
-        interactive: grid.list && grid.list.scrolling && contentHeight > height
+        interactive: grid.list.scrolling && contentHeight > height
         boundsBehavior: Flickable.StopAtBounds
         flickableDirection: Flickable.VerticalFlick
 
@@ -172,7 +173,7 @@ FocusScope {
 
             Repeater {
                 id: repetidor
-                model: grid.list ? grid.list.pageModel : null
+                model: grid.list.pageModel
                 // A new page (or the same one drawn again) keeps the cursor on the page.
                 onItemAdded: (i, c) => Qt.callLater(grid.colocar)
                 delegate: Rectangle {
@@ -359,7 +360,7 @@ FocusScope {
     // A sideways swipe turns the page of paged lists.
     DragHandler {
         target: null
-        enabled: grid.list && !grid.list.scrolling && grid.list.pageCount > 1
+        enabled: !grid.list.scrolling && grid.list.pageCount > 1
         xAxis.enabled: true
         yAxis.enabled: false
         onActiveChanged: {

@@ -1,19 +1,21 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
+import Trazen
 
 // A button bound to a control: its text, visibility and state come from the model,
 // a tap (or Space or Enter while it has the focus) reaches the model's handler.
 // `nombre` names a button whose caption is a sign ("+") for a screen reader.
 Button {
     id: boton
-    property QtObject control
+    required property TzControl control
     property color color: Theme.acento
     property string nombre: text
-    objectName: control ? control.name : ""
-    text: control ? control.text : ""
-    visible: control ? control.visible : true
-    enabled: control ? control.enabled : true
+    objectName: control.name
+    text: control.text
+    visible: control.visible
+    enabled: control.enabled
     implicitWidth: Math.max(Theme.toque, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(Theme.alturaBoton, implicitContentHeight + topPadding + bottomPadding)
     leftPadding: 14
@@ -23,7 +25,7 @@ Button {
     font.pixelSize: Theme.texto14
     font.bold: true
     font.capitalization: Font.MixedCase // the texts are shown as written, not in capitals
-    onClicked: if (control) control.pulsar()
+    onClicked: control.pulsar()
     Keys.onReturnPressed: boton.clicked()
     Keys.onEnterPressed: boton.clicked()
 

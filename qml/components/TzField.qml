@@ -1,18 +1,20 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
+import Trazen
 
 // A text field bound to a control: what the user types goes to the model, what the
 // model writes shows here, and the model can ask for the focus. `nombre` is what a
 // screen reader calls it (the label at its side, or the hint it shows while empty).
 TextField {
     id: campo
-    property QtObject control
+    required property TzControl control
     property string nombre: placeholderText
     signal enter()
-    objectName: control ? control.name : ""
-    visible: control ? control.visible : true
-    enabled: control ? control.enabled : true
+    objectName: control.name
+    visible: control.visible
+    enabled: control.enabled
     implicitHeight: Math.max(Theme.alturaBoton, contentHeight + topPadding + bottomPadding)
     font.pixelSize: Theme.texto16
     // A locked field (the DNS after a sign-in) reads as such, not as one to type in: faded,
@@ -21,8 +23,9 @@ TextField {
     color: Theme.texto
     placeholderTextColor: enabled ? Theme.textoSuave : Theme.texto
     selectByMouse: true
-    onControlChanged: if (control) text = control.text
-    onTextEdited: if (control) control.editar(text)
+    // The model's text, then the user's: not a binding, which typing would break.
+    Component.onCompleted: text = control.text
+    onTextEdited: control.editar(text)
     Keys.onReturnPressed: campo.enter()
     Keys.onEnterPressed: campo.enter()
     Accessible.role: Accessible.EditableText

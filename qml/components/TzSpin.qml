@@ -1,24 +1,24 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import QtQuick.Layouts
+import Trazen
 
 // A spin box bound to a control: minus and plus buttons large enough for a thumb,
 // and the number itself, which can also be typed; the arrow keys (and Page Up/Down)
 // in the number step it. `nombre` is what it counts ("Personas").
 RowLayout {
     id: spin
-    property QtObject control
+    required property TzControl control
     property real paso: 1
     property string nombre
-    objectName: control ? control.name : ""
-    visible: control ? control.visible : true
-    enabled: control ? control.enabled : true
+    objectName: control.name
+    visible: control.visible
+    enabled: control.enabled
     spacing: 2
 
     function cambiar(delta) {
-        if (!control)
-            return
         const v = Math.min(control.maximum, Math.max(control.minimum, control.value + delta))
         control.editar(String(Number(v.toFixed(3))))
     }
@@ -52,7 +52,7 @@ RowLayout {
         objectName: spin.objectName + "_menos"
         text: "−"
         nombre: "Menos"
-        enabled: spin.control && spin.control.value > spin.control.minimum
+        enabled: spin.control.value > spin.control.minimum
         onClicked: spin.cambiar(-spin.paso)
     }
     TextField {
@@ -64,8 +64,8 @@ RowLayout {
         font.pixelSize: Theme.texto16
         color: enabled ? Theme.texto : Theme.textoApagado
         inputMethodHints: Qt.ImhFormattedNumbersOnly
-        text: spin.control ? spin.control.text : ""
-        onEditingFinished: if (spin.control && text !== spin.control.text) spin.control.editar(text)
+        text: spin.control.text
+        onEditingFinished: if (text !== spin.control.text) spin.control.editar(text)
         Keys.onUpPressed: spin.cambiar(spin.paso)
         Keys.onDownPressed: spin.cambiar(-spin.paso)
         Keys.onPressed: (evento) => {
@@ -92,7 +92,7 @@ RowLayout {
         objectName: spin.objectName + "_mas"
         text: "+"
         nombre: "Más"
-        enabled: spin.control && spin.control.value < spin.control.maximum
+        enabled: spin.control.value < spin.control.maximum
         onClicked: spin.cambiar(spin.paso)
     }
 }

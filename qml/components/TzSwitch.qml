@@ -1,20 +1,22 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
+import Trazen
 
 // A switch bound to a control, drawn with plain shapes so it looks the same on every
 // renderer; Space or Enter toggles it. `nombre` is the label at its side.
 Switch {
     id: interruptor
-    property QtObject control
+    required property TzControl control
     property string nombre
-    objectName: control ? control.name : ""
-    visible: control ? control.visible : true
-    enabled: control ? control.enabled : true
-    checked: control ? control.checked : false
+    objectName: control.name
+    visible: control.visible
+    enabled: control.enabled
+    checked: control.checked
     implicitHeight: Theme.toque
     implicitWidth: indicator.implicitWidth + leftPadding + rightPadding
-    onToggled: if (control) control.alternar(checked)
+    onToggled: control.alternar(checked)
     Keys.onReturnPressed: { toggle(); toggled() }
     Keys.onEnterPressed: { toggle(); toggled() }
     Accessible.role: Accessible.CheckBox

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
@@ -9,8 +10,7 @@ import Trazen
 // the bottom "Surtir Comanda", "Cancelar Comanda" and the total.
 Item {
     id: pantalla
-    property QtObject form
-    function ctl(n) { return form ? form.control(n) : null }
+    required property TTabbedForm form
 
     component Etiqueta: Text {
         color: Theme.texto
@@ -41,33 +41,34 @@ Item {
 
                 // Opens the selected line's quantity, as a double tap does.
                 ToolButton {
+                    id: cambiarCantidad
                     objectName: "Button1"
                     Layout.rowSpan: 2
                     Layout.alignment: Qt.AlignVCenter
                     padding: 0
                     implicitWidth: Math.max(Theme.toque + 4, implicitContentHeight + 8)
                     implicitHeight: implicitWidth
-                    visible: pantalla.ctl("Button1") ? pantalla.ctl("Button1").visible : true
-                    enabled: pantalla.ctl("Button1") ? pantalla.ctl("Button1").enabled : true
+                    visible: pantalla.form.control("Button1").visible
+                    enabled: pantalla.form.control("Button1").enabled
                     text: "✎"
                     font.pixelSize: Theme.tam(24)
                     Material.foreground: enabled ? Theme.acento : Theme.textoApagado
-                    onClicked: pantalla.ctl("Button1").pulsar()
+                    onClicked: pantalla.form.control("Button1").pulsar()
                     Keys.onReturnPressed: clicked()
                     Keys.onEnterPressed: clicked()
                     Accessible.role: Accessible.Button
                     Accessible.name: "Cambiar cantidad"
                     background: Rectangle {
                         radius: 6
-                        color: parent.down ? Theme.superficieAlta : "transparent"
-                        border.width: parent.visualFocus ? 3 : 0
+                        color: cambiarCantidad.down ? Theme.superficieAlta : "transparent"
+                        border.width: cambiarCantidad.visualFocus ? 3 : 0
                         border.color: Theme.foco
                     }
                 }
                 Etiqueta { objectName: "Label5"; text: "Nombre:" }
                 TzField {
                     Layout.fillWidth: true
-                    control: pantalla.ctl("Nombre")
+                    control: pantalla.form.control("Nombre")
                     nombre: "Nombre"
                     EnterKey.type: Qt.EnterKeySend
                     onEnter: pantalla.form.modificadores.ModPerKeyDown(Qt.Key_Return)
@@ -80,7 +81,7 @@ Item {
                     TzSpin {
                         id: personas
                         anchors.left: parent.left
-                        control: pantalla.ctl("Per")
+                        control: pantalla.form.control("Per")
                         nombre: "Personas"
                     }
                 }
@@ -90,8 +91,9 @@ Item {
         // How the send stands: refused, or unconfirmed (it may be on the server).
         Rectangle {
             objectName: "LabelEnvio"
-            readonly property QtObject envio: pantalla.ctl("LabelEnvio")
-            visible: envio ? envio.visible : false
+            id: envio
+            readonly property TzControl control: pantalla.form.control("LabelEnvio")
+            visible: control.visible
             Layout.fillWidth: true
             Layout.preferredHeight: textoEnvio.implicitHeight + 16
             color: "#5c4a12" // dark amber: a warning that white text reads on
@@ -99,7 +101,7 @@ Item {
                 id: textoEnvio
                 anchors.fill: parent
                 anchors.margins: 8
-                text: parent.envio ? parent.envio.text : ""
+                text: envio.control.text
                 color: Theme.texto
                 font.pixelSize: Theme.texto14
                 wrapMode: Text.WordWrap
@@ -109,7 +111,7 @@ Item {
 
         Rectangle {
             objectName: "ToolBarCap"
-            visible: pantalla.ctl("ToolBarCap") ? pantalla.ctl("ToolBarCap").visible : false
+            visible: pantalla.form.control("ToolBarCap").visible
             Layout.fillWidth: true
             Layout.preferredHeight: Math.max(60, cantidad.implicitHeight + 12)
             color: Theme.superficieAlta
@@ -126,11 +128,11 @@ Item {
                 columnSpacing: 8
                 rowSpacing: 6
                 Etiqueta { text: "Cantidad:" }
-                TzSpin { control: pantalla.ctl("SBCantidad"); nombre: "Cantidad" }
+                TzSpin { control: pantalla.form.control("SBCantidad"); nombre: "Cantidad" }
                 Item { Layout.fillWidth: true; visible: !cantidad.dosFilas }
                 TzButton {
                     id: guardarCant
-                    control: pantalla.ctl("GuardarCant")
+                    control: pantalla.form.control("GuardarCant")
                     Layout.columnSpan: cantidad.dosFilas ? 2 : 1
                     Layout.alignment: Qt.AlignRight
                     Layout.preferredWidth: Math.max(110, implicitWidth)
@@ -142,7 +144,7 @@ Item {
         FilasView {
             Layout.fillWidth: true
             Layout.fillHeight: true
-            vista: pantalla.ctl("ListPed")
+            vista: pantalla.form.listaVista("ListPed")
             alturaItem: 70
             nombre: "Comanda"
         }
@@ -168,7 +170,7 @@ Item {
                         objectName: "EditTotal"
                         Layout.preferredWidth: Theme.tam(150)
                         readOnly: true
-                        text: pantalla.ctl("EditTotal") ? pantalla.ctl("EditTotal").text : ""
+                        text: pantalla.form.control("EditTotal").text
                         color: Theme.detalle
                         font.pixelSize: Theme.tam(20)
                         Accessible.role: Accessible.EditableText
@@ -184,7 +186,7 @@ Item {
                     TzButton {
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
-                        control: pantalla.ctl("EnviarPedidoBtn")
+                        control: pantalla.form.control("EnviarPedidoBtn")
                         color: Qt.darker(Theme.exito, 1.5) // white text stays readable
                         font.capitalization: Font.MixedCase
                         font.pixelSize: Theme.texto16
@@ -192,7 +194,7 @@ Item {
                     TzButton {
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
-                        control: pantalla.ctl("PedidoCancelarBtn")
+                        control: pantalla.form.control("PedidoCancelarBtn")
                         color: Theme.peligro
                         font.capitalization: Font.MixedCase
                         font.pixelSize: Theme.texto16

@@ -1,23 +1,23 @@
+pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
 import Trazen
 
 // The main menu: the company tile and the six menu tiles over the background picture,
 // and, after a comanda is sent, a short word that fades by itself.
 Item {
     id: pantalla
-    property QtObject form
+    required property TTabbedForm form
 
     TileGrid {
         anchors.fill: parent
-        list: pantalla.form ? pantalla.form.control("Tile") : null
+        list: pantalla.form.tileList("Tile")
         nombre: "Menú Principal"
     }
 
     Rectangle {
         id: aviso
         objectName: "AvisoComanda"
-        readonly property QtObject control: pantalla.form ? pantalla.form.control("AvisoComanda") : null
+        readonly property TzControl control: pantalla.form.control("AvisoComanda")
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 24
@@ -28,12 +28,12 @@ Item {
         opacity: 0
         visible: opacity > 0
         Accessible.role: Accessible.AlertMessage
-        Accessible.name: aviso.control ? aviso.control.text : ""
+        Accessible.name: aviso.control.text
         Text {
             id: textoAviso
             anchors.centerIn: parent
             width: Math.min(implicitWidth, pantalla.width - 72)
-            text: "✓  " + (aviso.control ? aviso.control.text : "")
+            text: "✓  " + aviso.control.text
             color: Theme.texto
             font.pixelSize: Theme.texto16
             font.bold: true

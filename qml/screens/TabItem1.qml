@@ -1,14 +1,12 @@
+pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
-import QtQuick.Controls.Material
 import QtQuick.Layouts
 import Trazen
 
 // The sign-in screen: logo and welcome, user and password, "INICIAR", the version line.
 Item {
     id: pantalla
-    property QtObject form
-    function ctl(n) { return form ? form.control(n) : null }
+    required property TTabbedForm form
 
     Image {
         objectName: "BackgroundImage"
@@ -79,24 +77,24 @@ Item {
                     spacing: 14
                     TzField {
                         Layout.fillWidth: true
-                        control: pantalla.ctl("iUser")
+                        control: pantalla.form.control("iUser")
                         placeholderText: "Usuario"
                         nombre: "Usuario"
-                        onEnter: pantalla.ctl("iPass") && pantalla.ctl("iPass").enfocar(true)
+                        onEnter: pantalla.form.control("iPass").enfocar(true)
                     }
                     TzField {
                         Layout.fillWidth: true
-                        control: pantalla.ctl("iPass")
+                        control: pantalla.form.control("iPass")
                         placeholderText: "Contraseña"
                         nombre: "Contraseña"
                         echoMode: TextInput.Password
-                        onEnter: pantalla.ctl("SignInRectBTN").pulsar()
+                        onEnter: pantalla.form.control("SignInRectBTN").pulsar()
                     }
                     TzButton {
                         Layout.fillWidth: true
                         Layout.topMargin: 6
                         Layout.preferredHeight: Math.max(50, implicitHeight)
-                        control: pantalla.ctl("SignInRectBTN")
+                        control: pantalla.form.control("SignInRectBTN")
                         font.pixelSize: Theme.texto16
                     }
                 }
@@ -105,7 +103,7 @@ Item {
             Text {
                 objectName: "LabelVer"
                 Layout.alignment: Qt.AlignHCenter
-                text: pantalla.ctl("LabelVer") ? pantalla.ctl("LabelVer").text : ""
+                text: pantalla.form.control("LabelVer").text
                 color: Theme.textoSuave
                 font.pixelSize: Theme.tam(13)
             }

@@ -1,13 +1,13 @@
+pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
 import Trazen
 
 // The open comandas, grouped by table: a heading with the table, a row per comanda with
 // its amount, and the table's total. For reading only.
 Item {
     id: pantalla
-    property QtObject form
-    readonly property QtObject lista: form ? form.control("Lista") : null
+    required property TTabbedForm form
+    readonly property ListaVista lista: form.listaVista("Lista")
 
     FilasView {
         anchors.fill: parent
@@ -21,7 +21,7 @@ Item {
         objectName: "ListaVacia"
         anchors.centerIn: parent
         width: parent.width - 48
-        visible: pantalla.lista && pantalla.lista.count === 0
+        visible: pantalla.lista.count === 0
         text: "No hay comandas abiertas"
         color: Theme.textoSuave
         font.pixelSize: Theme.texto16

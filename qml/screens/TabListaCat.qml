@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
@@ -9,19 +10,18 @@ import Trazen
 // modifier screen, the four tile lists in one place, and the paging bar at the bottom.
 Item {
     id: pantalla
-    property QtObject form
-    function ctl(n) { return form ? form.control(n) : null }
-    readonly property QtObject listaMod: ctl("ListaMod")
+    required property TTabbedForm form
+    readonly property TileList listaMod: form.tileList("ListaMod")
 
     // One segment of the navigation bar: pressed while its list shows.
     component Segmento: Button {
         id: segmento
-        property QtObject control
-        objectName: control ? control.name : ""
-        text: control ? control.text : ""
-        visible: control ? control.visible : true
-        enabled: control ? control.enabled : true
-        checked: control ? control.checked : false
+        required property TzControl control
+        objectName: control.name
+        text: control.text
+        visible: control.visible
+        enabled: control.enabled
+        checked: control.checked
         Layout.fillWidth: true
         Layout.preferredWidth: 1
         Layout.preferredHeight: Math.max(Theme.toque, Theme.texto14 + 16)
@@ -54,36 +54,13 @@ Item {
                 color: Theme.acento
             }
         }
-        onClicked: if (control) control.pulsar()
-        Keys.onReturnPressed: clicked()
-        Keys.onEnterPressed: clicked()
+        onClicked: control.pulsar()
+        Keys.onReturnPressed: segmento.clicked()
+        Keys.onEnterPressed: segmento.clicked()
         Accessible.role: Accessible.Button
         Accessible.name: text
         Accessible.checkable: true
         Accessible.checked: checked
-    }
-
-    component Flecha: RoundButton {
-        property QtObject control
-        property bool hayMas: true
-        objectName: control ? control.name : ""
-        visible: control ? control.visible : true
-        enabled: control ? control.enabled : true
-        property string nombre
-        implicitWidth: 56
-        implicitHeight: Math.max(Theme.toque + 4, implicitContentHeight + 4)
-        topPadding: 0
-        bottomPadding: 0
-        font.pixelSize: Theme.tam(26)
-        font.bold: true
-        flat: true
-        // No page that way: the arrow is drawn faded, still readable.
-        Material.foreground: hayMas ? Theme.texto : Theme.textoApagado
-        onClicked: if (control) control.pulsar()
-        Keys.onReturnPressed: clicked()
-        Keys.onEnterPressed: clicked()
-        Accessible.role: Accessible.Button
-        Accessible.name: nombre
     }
 
     ColumnLayout {
@@ -99,15 +76,15 @@ Item {
                 anchors.fill: parent
                 anchors.margins: 4
                 spacing: 4
-                Segmento { control: pantalla.ctl("Btn1") }
-                Segmento { control: pantalla.ctl("Btn2") }
-                Segmento { control: pantalla.ctl("Btn3") }
+                Segmento { control: pantalla.form.control("Btn1") }
+                Segmento { control: pantalla.form.control("Btn2") }
+                Segmento { control: pantalla.form.control("Btn3") }
             }
         }
 
         Rectangle {
             objectName: "Captura"
-            visible: pantalla.ctl("Captura") ? pantalla.ctl("Captura").visible : false
+            visible: pantalla.form.control("Captura").visible
             Layout.fillWidth: true
             Layout.preferredHeight: Math.max(60, buscar.implicitHeight + 12)
             color: Theme.superficie
@@ -120,7 +97,7 @@ Item {
                     id: buscar
                     Layout.fillWidth: true
                     Layout.minimumWidth: 90
-                    control: pantalla.ctl("TextoP")
+                    control: pantalla.form.control("TextoP")
                     placeholderText: "Buscar"
                     nombre: "Buscar producto"
                     inputMethodHints: Qt.ImhNoPredictiveText
@@ -129,11 +106,12 @@ Item {
                 }
                 // A magnifier drawn in place: no picture file needed.
                 ToolButton {
+                    id: buscarPro
                     objectName: "BuscarProBtn"
                     implicitWidth: Theme.toque
                     implicitHeight: Theme.toque
-                    visible: pantalla.ctl("BuscarProBtn") ? pantalla.ctl("BuscarProBtn").visible : true
-                    onClicked: pantalla.ctl("BuscarProBtn").pulsar()
+                    visible: pantalla.form.control("BuscarProBtn").visible
+                    onClicked: pantalla.form.control("BuscarProBtn").pulsar()
                     Keys.onReturnPressed: clicked()
                     Keys.onEnterPressed: clicked()
                     Accessible.role: Accessible.Button
@@ -141,7 +119,7 @@ Item {
                     background: Rectangle {
                         radius: 6
                         color: "transparent"
-                        border.width: parent.visualFocus ? 3 : 0
+                        border.width: buscarPro.visualFocus ? 3 : 0
                         border.color: Theme.foco
                     }
                     contentItem: Item {
@@ -162,9 +140,9 @@ Item {
                         }
                     }
                 }
-                TzSpin { control: pantalla.ctl("Cantidad"); nombre: "Cantidad" }
+                TzSpin { control: pantalla.form.control("Cantidad"); nombre: "Cantidad" }
                 TzButton {
-                    control: pantalla.ctl("AddPed")
+                    control: pantalla.form.control("AddPed")
                     implicitWidth: 52
                     text: "+"
                     nombre: "Agregar a la comanda"
@@ -176,9 +154,8 @@ Item {
         // The free text of the modifier screen; usable once "OTRO" was tapped.
         Rectangle {
             objectName: "ToolBarOtro"
-            visible: pantalla.listaMod && pantalla.listaMod.visible
-                     && (pantalla.ctl("ToolBarOtro") ? pantalla.ctl("ToolBarOtro").visible : true)
-            enabled: pantalla.ctl("ToolBarOtro") ? pantalla.ctl("ToolBarOtro").enabled : false
+            visible: pantalla.listaMod.visible && pantalla.form.control("ToolBarOtro").visible
+            enabled: pantalla.form.control("ToolBarOtro").enabled
             Layout.fillWidth: true
             Layout.preferredHeight: Math.max(60, filaOtro.implicitHeight + 12)
             color: Theme.superficie
@@ -210,7 +187,7 @@ Item {
                     Layout.column: filaOtro.dosFilas ? 0 : 1
                     Layout.columnSpan: filaOtro.dosFilas ? 2 : 1
                     Layout.fillWidth: true
-                    control: pantalla.ctl("ModPer")
+                    control: pantalla.form.control("ModPer")
                     nombre: "Otro"
                     placeholderText: "Indicación para la cocina"
                     onEnter: pantalla.form.modificadores.ModPerKeyDown(Qt.Key_Return)
@@ -218,7 +195,7 @@ Item {
                 TzButton {
                     Layout.row: 0
                     Layout.column: filaOtro.dosFilas ? 1 : 2
-                    control: pantalla.ctl("ModPerBtn")
+                    control: pantalla.form.control("ModPerBtn")
                     Layout.preferredWidth: Math.max(64, implicitWidth)
                 }
             }
@@ -228,25 +205,25 @@ Item {
         Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
-            TileGrid { anchors.fill: parent; list: pantalla.ctl("ListaCat"); nombre: "Categorías" }
-            TileGrid { anchors.fill: parent; list: pantalla.ctl("ListaSubCat"); nombre: "Subcategorías" }
-            TileGrid { anchors.fill: parent; list: pantalla.ctl("ListaPro"); nombre: "Productos" }
+            TileGrid { anchors.fill: parent; list: pantalla.form.tileList("ListaCat"); nombre: "Categorías" }
+            TileGrid { anchors.fill: parent; list: pantalla.form.tileList("ListaSubCat"); nombre: "Subcategorías" }
+            TileGrid { anchors.fill: parent; list: pantalla.form.tileList("ListaPro"); nombre: "Productos" }
             TileGrid { anchors.fill: parent; list: pantalla.listaMod; nombre: "Modificadores" }
         }
 
         Rectangle {
             id: barra
             objectName: "ToolBar1"
-            visible: pantalla.ctl("ToolBar1") ? pantalla.ctl("ToolBar1").visible : true
+            visible: pantalla.form.control("ToolBar1").visible
             Layout.fillWidth: true
             Layout.preferredHeight: Math.max(56, info.contentHeight + 12, anterior.implicitHeight + 8)
             color: Theme.encabezado
 
             // The list the arrows turn: the one showing.
-            readonly property QtObject lista: {
+            readonly property TileList lista: {
                 for (const n of ["ListaPro", "ListaCat", "ListaSubCat"]) {
-                    const l = pantalla.ctl(n)
-                    if (l && l.visible)
+                    const l = pantalla.form.tileList(n)
+                    if (l.visible)
                         return l
                 }
                 return null
@@ -257,7 +234,7 @@ Item {
                 anchors.left: parent.left
                 anchors.leftMargin: 4
                 anchors.verticalCenter: parent.verticalCenter
-                control: pantalla.ctl("PriorBtn")
+                control: pantalla.form.control("PriorBtn")
                 text: "‹"
                 nombre: "Página anterior"
                 hayMas: barra.lista !== null && barra.lista.page > 0
@@ -269,7 +246,7 @@ Item {
                 anchors.right: siguiente.left
                 anchors.verticalCenter: parent.verticalCenter
                 // One line: the caption's line break reads as a blank.
-                text: pantalla.ctl("LabelInfo") ? pantalla.ctl("LabelInfo").text.replace(/[\r\n]+/g, " ") : ""
+                text: pantalla.form.control("LabelInfo").text.replace(/[\r\n]+/g, " ")
                 color: Theme.detalle
                 font.pixelSize: Theme.texto14
                 font.bold: true
@@ -285,7 +262,7 @@ Item {
                 anchors.centerIn: parent
                 spacing: 8
                 visible: barra.lista !== null && barra.lista.pageCount > 1
-                         && !(pantalla.ctl("LabelInfo") && pantalla.ctl("LabelInfo").text.length > 0)
+                         && pantalla.form.control("LabelInfo").text.length === 0
                 Repeater {
                     model: parent.visible ? barra.lista.pageCount : 0
                     delegate: Rectangle {
@@ -302,7 +279,7 @@ Item {
                 anchors.right: parent.right
                 anchors.rightMargin: 4
                 anchors.verticalCenter: parent.verticalCenter
-                control: pantalla.ctl("NextBtn")
+                control: pantalla.form.control("NextBtn")
                 text: "›"
                 nombre: "Página siguiente"
                 hayMas: barra.lista !== null && barra.lista.page < barra.lista.pageCount - 1

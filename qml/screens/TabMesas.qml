@@ -1,6 +1,5 @@
+pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
-import QtQuick.Controls.Material
 import QtQuick.Layouts
 import Trazen
 
@@ -8,31 +7,8 @@ import Trazen
 // their open-comanda badges; at the bottom the arrows that turn the page.
 Item {
     id: pantalla
-    property QtObject form
-    function ctl(n) { return form ? form.control(n) : null }
-    readonly property QtObject mesas: ctl("ListaMesa")
-
-    component Flecha: RoundButton {
-        property QtObject control
-        property bool hayMas: true
-        objectName: control ? control.name : ""
-        visible: control ? control.visible : true
-        property string nombre
-        implicitWidth: 56
-        implicitHeight: Math.max(Theme.toque + 4, implicitContentHeight + 4)
-        topPadding: 0
-        bottomPadding: 0
-        font.pixelSize: Theme.tam(26)
-        font.bold: true
-        flat: true
-        // No page that way: the arrow is drawn faded, still readable.
-        Material.foreground: hayMas ? Theme.texto : Theme.textoApagado
-        onClicked: if (control) control.pulsar()
-        Keys.onReturnPressed: clicked()
-        Keys.onEnterPressed: clicked()
-        Accessible.role: Accessible.Button
-        Accessible.name: nombre
-    }
+    required property TTabbedForm form
+    readonly property TileList mesas: form.tileList("ListaMesa")
 
     ColumnLayout {
         anchors.fill: parent
@@ -40,7 +16,7 @@ Item {
 
         Rectangle {
             objectName: "ToolBarMesa"
-            visible: pantalla.ctl("ToolBarMesa") ? pantalla.ctl("ToolBarMesa").visible : false
+            visible: pantalla.form.control("ToolBarMesa").visible
             Layout.fillWidth: true
             Layout.preferredHeight: Math.max(46, etiquetaMesa.contentHeight + 12)
             color: Theme.acento
@@ -50,7 +26,7 @@ Item {
                 anchors.fill: parent
                 anchors.leftMargin: 12
                 anchors.rightMargin: 12
-                text: pantalla.ctl("Label4") ? pantalla.ctl("Label4").text : ""
+                text: pantalla.form.control("Label4").text
                 color: Theme.encabezado // dark on coral reads at a glance
                 font.pixelSize: Theme.texto16
                 font.bold: true
@@ -79,10 +55,10 @@ Item {
                 anchors.leftMargin: 6
                 anchors.verticalCenter: parent.verticalCenter
                 id: anteriorMesa
-                control: pantalla.ctl("PriorMBtn")
+                control: pantalla.form.control("PriorMBtn")
                 text: "‹"
                 nombre: "Página anterior"
-                hayMas: pantalla.mesas && pantalla.mesas.page > 0
+                hayMas: pantalla.mesas.page > 0
             }
             Text {
                 objectName: "Label1"
@@ -95,15 +71,15 @@ Item {
                 objectName: "PaginasMesa"
                 anchors.centerIn: parent
                 spacing: 8
-                visible: pantalla.mesas && pantalla.mesas.pageCount > 1
+                visible: pantalla.mesas.pageCount > 1
                 Repeater {
-                    model: pantalla.mesas ? pantalla.mesas.pageCount : 0
+                    model: pantalla.mesas.pageCount
                     delegate: Rectangle {
                         required property int index
                         width: 9
                         height: 9
                         radius: 4.5
-                        color: pantalla.mesas && index === pantalla.mesas.page ? Theme.acento : Theme.linea
+                        color: index === pantalla.mesas.page ? Theme.acento : Theme.linea
                     }
                 }
             }
@@ -111,10 +87,10 @@ Item {
                 anchors.right: parent.right
                 anchors.rightMargin: 6
                 anchors.verticalCenter: parent.verticalCenter
-                control: pantalla.ctl("NextMBtn")
+                control: pantalla.form.control("NextMBtn")
                 text: "›"
                 nombre: "Página siguiente"
-                hayMas: pantalla.mesas && pantalla.mesas.page < pantalla.mesas.pageCount - 1
+                hayMas: pantalla.mesas.page < pantalla.mesas.pageCount - 1
             }
         }
     }

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
@@ -8,8 +9,7 @@ import Trazen
 // server reported them when the screen was opened.
 Flickable {
     id: pantalla
-    property QtObject form
-    function ctl(n) { return form ? form.control(n) : null }
+    required property TTabbedForm form
     contentHeight: columna.implicitHeight
     boundsBehavior: Flickable.StopAtBounds
     ScrollBar.vertical: ScrollBar {}
@@ -25,7 +25,7 @@ Flickable {
         alturaMinima: 62
         color: pantalla.turquesaPalida
         TzField {
-            control: pantalla.ctl(cifra.campo)
+            control: pantalla.form.control(cifra.campo)
             nombre: cifra.etiqueta
             readOnly: true
             horizontalAlignment: TextInput.AlignRight

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
@@ -8,8 +9,7 @@ import Trazen
 // list and the ready-dish notification. Applied and stored when the screen is left.
 Flickable {
     id: pantalla
-    property QtObject form
-    function ctl(n) { return form ? form.control(n) : null }
+    required property TTabbedForm form
     contentHeight: columna.implicitHeight
     boundsBehavior: Flickable.StopAtBounds
     ScrollBar.vertical: ScrollBar {}
@@ -26,34 +26,34 @@ Flickable {
         spacing: 2
 
         Titulo { etiqueta: "IMAGENES" }
-        Banda { id: bandaM; etiqueta: "Imagen en las Mesas"; TzSwitch { control: pantalla.ctl("SwitchM"); nombre: bandaM.etiqueta } }
-        Banda { id: bandaC; etiqueta: "Imagen en las Categorias"; TzSwitch { control: pantalla.ctl("SwitchC"); nombre: bandaC.etiqueta } }
-        Banda { id: bandaP; etiqueta: "Imagen en los Productos"; TzSwitch { control: pantalla.ctl("SwitchP"); nombre: bandaP.etiqueta } }
+        Banda { id: bandaM; etiqueta: "Imagen en las Mesas"; TzSwitch { control: pantalla.form.control("SwitchM"); nombre: bandaM.etiqueta } }
+        Banda { id: bandaC; etiqueta: "Imagen en las Categorias"; TzSwitch { control: pantalla.form.control("SwitchC"); nombre: bandaC.etiqueta } }
+        Banda { id: bandaP; etiqueta: "Imagen en los Productos"; TzSwitch { control: pantalla.form.control("SwitchP"); nombre: bandaP.etiqueta } }
 
         Titulo { etiqueta: "FUENTE" }
-        Banda { id: f1; etiqueta: "Tamaño en los cuadros"; TzSpin { control: pantalla.ctl("Fuente1"); nombre: f1.etiqueta } }
-        Banda { id: f2; etiqueta: "Tamaño en los listados"; TzSpin { control: pantalla.ctl("Fuente2"); nombre: f2.etiqueta } }
+        Banda { id: f1; etiqueta: "Tamaño en los cuadros"; TzSpin { control: pantalla.form.control("Fuente1"); nombre: f1.etiqueta } }
+        Banda { id: f2; etiqueta: "Tamaño en los listados"; TzSpin { control: pantalla.form.control("Fuente2"); nombre: f2.etiqueta } }
 
         Titulo { etiqueta: "GRID" }
-        Banda { id: c1; etiqueta: "Columnas en Mesas"; TzSpin { control: pantalla.ctl("Columnas"); nombre: c1.etiqueta } }
-        Banda { id: c2; etiqueta: "Columnas en Categorias y S Sub"; TzSpin { control: pantalla.ctl("ColumnasCat"); nombre: c2.etiqueta } }
-        Banda { id: c3; etiqueta: "Columnas en Productos"; TzSpin { control: pantalla.ctl("ColumnasPro"); nombre: c3.etiqueta } }
+        Banda { id: c1; etiqueta: "Columnas en Mesas"; TzSpin { control: pantalla.form.control("Columnas"); nombre: c1.etiqueta } }
+        Banda { id: c2; etiqueta: "Columnas en Categorias y S Sub"; TzSpin { control: pantalla.form.control("ColumnasCat"); nombre: c2.etiqueta } }
+        Banda { id: c3; etiqueta: "Columnas en Productos"; TzSpin { control: pantalla.form.control("ColumnasPro"); nombre: c3.etiqueta } }
 
         Titulo { etiqueta: "LISTADOS" }
         Banda {
             objectName: "LabelGuardarLista"
-            etiqueta: pantalla.ctl("LabelGuardarLista") ? pantalla.ctl("LabelGuardarLista").text : ""
-            TzButton { control: pantalla.ctl("Guardar"); Layout.preferredWidth: Math.max(124, implicitWidth) }
+            etiqueta: pantalla.form.control("LabelGuardarLista").text
+            TzButton { control: pantalla.form.control("Guardar"); Layout.preferredWidth: Math.max(124, implicitWidth) }
         }
         Banda {
             etiqueta: "Eliminar todos los productos"
-            TzButton { control: pantalla.ctl("Button2"); Layout.preferredWidth: Math.max(124, implicitWidth); color: Theme.peligro }
+            TzButton { control: pantalla.form.control("Button2"); Layout.preferredWidth: Math.max(124, implicitWidth); color: Theme.peligro }
         }
 
         Titulo { etiqueta: "OPCIONES" }
         Banda {
             etiqueta: "Cancelar Notificacion Surtidos"
-            TzButton { control: pantalla.ctl("CancelarNotificacionBtn"); Layout.preferredWidth: Math.max(124, implicitWidth) }
+            TzButton { control: pantalla.form.control("CancelarNotificacionBtn"); Layout.preferredWidth: Math.max(124, implicitWidth) }
         }
         Item { Layout.preferredHeight: 16 }
     }

@@ -1,6 +1,5 @@
+pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
-import QtQuick.Controls.Material
 import QtQuick.Layouts
 import Trazen
 
@@ -9,9 +8,8 @@ import Trazen
 // (customer and table, the dish below, the quantity at the right). For reading only.
 Item {
     id: pantalla
-    property QtObject form
-    function ctl(n) { return form ? form.control(n) : null }
-    readonly property QtObject platillos: ctl("ListPla")
+    required property TTabbedForm form
+    readonly property ListaVista platillos: form.listaVista("ListPla")
 
     // Golden bands, light enough over the dark background for white text to stay legible.
     readonly property color dorado: Qt.rgba(0.855, 0.647, 0.125, 1)   // goldenrod
@@ -33,7 +31,7 @@ Item {
             color: pantalla.doradoPalido
             etiqueta: "Impresora a revisar"
             TzCombo {
-                control: pantalla.ctl("Impresora")
+                control: pantalla.form.control("Impresora")
                 nombre: "Impresora a revisar"
                 Layout.preferredWidth: Math.max(190, implicitWidth)
             }
@@ -42,15 +40,15 @@ Item {
             objectName: "Label20"
             color: pantalla.doradoPalido
             etiqueta: "Auto revisar (cada min)"
-            TzSwitch { control: pantalla.ctl("SwitchSur"); nombre: "Auto revisar (cada min)" }
+            TzSwitch { control: pantalla.form.control("SwitchSur"); nombre: "Auto revisar (cada min)" }
         }
         Banda {
             objectName: "LabelSer"
             color: pantalla.doradoPalido
-            etiqueta: pantalla.ctl("LabelSer") ? pantalla.ctl("LabelSer").text : ""
+            etiqueta: pantalla.form.control("LabelSer").text
             TzField {
-                control: pantalla.ctl("PlatillosT")
-                nombre: pantalla.ctl("LabelSer") ? pantalla.ctl("LabelSer").text : ""
+                control: pantalla.form.control("PlatillosT")
+                nombre: pantalla.form.control("LabelSer").text
                 readOnly: true
                 horizontalAlignment: TextInput.AlignRight
                 verticalAlignment: TextInput.AlignVCenter
@@ -60,7 +58,7 @@ Item {
                 Layout.preferredWidth: Math.max(60, contentWidth + leftPadding + rightPadding + 8)
             }
             TzButton {
-                control: pantalla.ctl("MarcarSurtidoBtn")
+                control: pantalla.form.control("MarcarSurtidoBtn")
                 // A large text size takes a second line rather than the label's room.
                 Layout.maximumWidth: Math.max(implicitWidth / Theme.escala, pantalla.width * 0.42)
                 font.pixelSize: Theme.texto14
@@ -78,7 +76,7 @@ Item {
         // Keeps the bands at the top while the list is hidden.
         Item {
             Layout.fillHeight: true
-            visible: !pantalla.platillos || !pantalla.platillos.visible
+            visible: !pantalla.platillos.visible
         }
     }
 }

@@ -1,6 +1,5 @@
+pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
-import QtQuick.Controls.Material
 import QtQuick.Layouts
 import Trazen
 
@@ -8,8 +7,7 @@ import Trazen
 // also be typed whole; and whether the user and password are remembered.
 Flickable {
     id: pantalla
-    property QtObject form
-    function ctl(n) { return form ? form.control(n) : null }
+    required property TTabbedForm form
     contentHeight: columna.implicitHeight + 32
     boundsBehavior: Flickable.StopAtBounds
 
@@ -45,7 +43,7 @@ Flickable {
             Etiqueta { objectName: "Label42"; text: "DNS:" }
             TzField {
                 Layout.fillWidth: true
-                control: pantalla.ctl("DNS")
+                control: pantalla.form.control("DNS")
                 nombre: "DNS"
                 placeholderText: "servidor o dirección IP"
                 inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhUrlCharactersOnly
@@ -53,7 +51,7 @@ Flickable {
             Etiqueta { objectName: "Label6"; text: "URL de WebService:"; Layout.topMargin: 6 }
             TzField {
                 Layout.fillWidth: true
-                control: pantalla.ctl("URLWSDL")
+                control: pantalla.form.control("URLWSDL")
                 nombre: "URL de WebService"
                 font.pixelSize: Theme.tam(13)
                 inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhUrlCharactersOnly
@@ -67,7 +65,7 @@ Flickable {
             }
             Etiqueta {
                 objectName: "Label8"
-                text: pantalla.ctl("Label8") ? pantalla.ctl("Label8").text : ""
+                text: pantalla.form.control("Label8").text
                 font.pixelSize: Theme.texto12
                 color: Theme.textoSuave
                 wrapMode: Text.WrapAnywhere
@@ -77,7 +75,7 @@ Flickable {
         Panel {
             RowLayout {
                 Layout.fillWidth: true
-                TzSwitch { control: pantalla.ctl("SwitchUser"); nombre: "Recordar Usuario y Contraseña" }
+                TzSwitch { control: pantalla.form.control("SwitchUser"); nombre: "Recordar Usuario y Contraseña" }
                 Etiqueta { objectName: "Label9"; text: "Recordar Usuario y Contraseña" }
             }
         }
