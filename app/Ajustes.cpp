@@ -12,9 +12,9 @@ const QString ArchivoProductos = QStringLiteral("Pos_Prod.dat");
 Ajustes::Ajustes(Forma &form)
     : Controlador(form)
 {
-    connect(&c.DNS, &Control::editado, this, &Ajustes::DNSChange);
-    connect(&c.Guardar, &Control::pulsado, this, &Ajustes::GuardarClick);
-    connect(&c.Button2, &Control::pulsado, this, &Ajustes::Button2Click);
+    connect(&c.DNS, &Control::edited, this, &Ajustes::DNSChange);
+    connect(&c.Guardar, &Control::clicked, this, &Ajustes::GuardarClick);
+    connect(&c.Button2, &Control::clicked, this, &Ajustes::Button2Click);
 }
 
 QString Ajustes::leer(const QString &clave, const QString &porDefecto) const
@@ -76,7 +76,7 @@ void Ajustes::SetSettings()
     c.ListaPro.setColumns(LeerEntero(c.ColumnasPro.text()));
 
     const int base = e.FuenteListados;
-    c.Lista.setFuentes(base + 7, base + 2, base + 5, base);
+    c.Lista.setFonts(base + 7, base + 2, base + 5, base);
 
     LoadProductos();
 
@@ -110,7 +110,7 @@ void Ajustes::GuardarURLBtnClick()
     escribir({{QStringLiteral("WSDL"), c.URLWSDL.text()},
               {QStringLiteral("UserPass"), textoBool(c.SwitchUser.checked())}});
     f.CerrarSessionBtnClick();
-    c.iUser.enfocar(true);
+    c.iUser.setFocus(true);
 }
 
 void Ajustes::SaveProductos()

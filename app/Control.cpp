@@ -24,7 +24,7 @@ Control::Control(const QString &name, QObject *parent)
     setObjectName(name);
 }
 
-Control &Control::comoNumero(double min, double max, double inicial, int decimales)
+Control &Control::asNumber(double min, double max, double inicial, int decimales)
 {
     m_numero = true;
     m_min = min;
@@ -134,28 +134,28 @@ void Control::setWidth(int w)
     }
 }
 
-void Control::editar(const QString &t)
+void Control::edit(const QString &t)
 {
     if (!m_enabled)
         return;
     setText(t);
-    emit editado();
+    emit edited();
 }
 
-void Control::alternar(bool v)
+void Control::toggle(bool v)
 {
     if (!m_enabled)
         return;
     setChecked(v);
-    emit alternado();
+    emit toggled();
 }
 
-void Control::elegir(int i)
+void Control::choose(int i)
 {
     if (!m_enabled)
         return;
     const bool cambia = i != m_itemIndex;
     setItemIndex(i);
     if (cambia)
-        emit elegido();
+        emit chosen();
 }

@@ -24,7 +24,7 @@ public:
     explicit Control(const QString &name, QObject *parent = nullptr);
 
     /// A spin box: whole numbers (decimales 0) or reals within [min, max].
-    Control &comoNumero(double min, double max, double inicial, int decimales = 0);
+    Control &asNumber(double min, double max, double inicial, int decimales = 0);
 
     [[nodiscard]] QString name() const { return objectName(); }
     [[nodiscard]] bool visible() const { return m_visible; }
@@ -52,23 +52,23 @@ public:
     void setWidth(int w);
 
     /// Asks the screen to give this field the input focus (and select its text).
-    Q_INVOKABLE void enfocar(bool seleccionar = true) { emit focoPedido(seleccionar); }
+    Q_INVOKABLE void setFocus(bool seleccionar = true) { emit focusRequested(seleccionar); }
 
     /// The user typed in the field, toggled the switch, moved the spin box or chose an item:
     /// sets the property and tells the handler that listens.
-    Q_INVOKABLE void editar(const QString &t);
-    Q_INVOKABLE void alternar(bool v);
-    Q_INVOKABLE void elegir(int i);
+    Q_INVOKABLE void edit(const QString &t);
+    Q_INVOKABLE void toggle(bool v);
+    Q_INVOKABLE void choose(int i);
     /// The user tapped the button.
-    Q_INVOKABLE void pulsar() { if (m_enabled && m_visible) emit pulsado(); }
+    Q_INVOKABLE void click() { if (m_enabled && m_visible) emit clicked(); }
 
 signals:
     void changed();
-    void focoPedido(bool seleccionar);
-    void editado();   // text typed by the user
-    void alternado(); // switch toggled by the user
-    void elegido();   // drop-down item chosen by the user
-    void pulsado();   // button tapped
+    void focusRequested(bool seleccionar);
+    void edited();   // text typed by the user
+    void toggled(); // switch toggled by the user
+    void chosen();   // drop-down item chosen by the user
+    void clicked();   // button tapped
 
 private:
     bool m_visible = true;

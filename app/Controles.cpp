@@ -48,11 +48,11 @@ Controles::Controles()
 
     for (Control *s : {&SwitchM, &SwitchC, &SwitchP})
         s->setChecked(true);
-    Fuente1.comoNumero(8, 20, 12);
-    Fuente2.comoNumero(8, 20, 13);
-    Columnas.comoNumero(1, 5, 3);
-    ColumnasCat.comoNumero(1, 5, 3);
-    ColumnasPro.comoNumero(1, 5, 3);
+    Fuente1.asNumber(8, 20, 12);
+    Fuente2.asNumber(8, 20, 13);
+    Columnas.asNumber(1, 5, 3);
+    ColumnasCat.asNumber(1, 5, 3);
+    ColumnasPro.asNumber(1, 5, 3);
     LabelGuardarLista.setText(QStringLiteral("Guardar listas consultadas"));
     Guardar.setText(QStringLiteral("Guardar"));
     Button2.setText(QStringLiteral("Depurar"));
@@ -63,12 +63,12 @@ Controles::Controles()
     Btn3.setText(QStringLiteral("Producto"));
     Btn1.setChecked(true); // the pressed segment
     Captura.setVisible(false);
-    Cantidad.comoNumero(1, 99999, 1, 3);
+    Cantidad.asNumber(1, 99999, 1, 3);
     ToolBarOtro.setEnabled(false);
 
-    Per.comoNumero(1, 999, 1);
+    Per.asNumber(1, 999, 1);
     ToolBarCap.setVisible(false);
-    SBCantidad.comoNumero(1, 99999, 1, 3);
+    SBCantidad.asNumber(1, 99999, 1, 3);
     GuardarCant.setText(QStringLiteral("Guardar"));
     EnviarPedidoBtn.setText(QStringLiteral("Surtir Comanda"));
     PedidoCancelarBtn.setText(QStringLiteral("Cancelar Comanda"));

@@ -50,7 +50,7 @@ void ListaVista::setSelectedIndex(int i)
     emit changed();
 }
 
-void ListaVista::setFuentes(int encabezado, int item, int cierre, int edicion)
+void ListaVista::setFonts(int encabezado, int item, int cierre, int edicion)
 {
     m_headerFont = encabezado;
     m_itemFont = item;
@@ -104,24 +104,24 @@ void ListaVista::scrollToItem(int i)
     emit changed();
 }
 
-void ListaVista::tocar(int i)
+void ListaVista::click(int i)
 {
     if (i >= -1 && i < count()) {
         setSelectedIndex(i);
-        emit tocado(i);
+        emit clicked(i);
     }
 }
 
-void ListaVista::tocarDoble(int i)
+void ListaVista::doubleClick(int i)
 {
     if (i >= -1 && i < count()) {
         setSelectedIndex(i);
-        emit tocadoDoble(i);
+        emit doubleClicked(i);
     }
 }
 
-void ListaVista::borrar(int i)
+void ListaVista::remove(int i)
 {
     if (m_canDelete && i >= 0 && i < count())
-        emit borrado(i);
+        emit removed(i);
 }

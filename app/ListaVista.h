@@ -48,7 +48,7 @@ public:
 
     void setVisible(bool v);
     void setSelectedIndex(int i);
-    void setFuentes(int encabezado, int item, int cierre, int edicion);
+    void setFonts(int encabezado, int item, int cierre, int edicion);
 
     /// Batch updates: the screen is told once, at the end.
     void beginUpdate();
@@ -59,15 +59,15 @@ public:
     void scrollToItem(int i);
 
     /// The user tapped, double-tapped or swiped row i away.
-    Q_INVOKABLE void tocar(int i);
-    Q_INVOKABLE void tocarDoble(int i);
-    Q_INVOKABLE void borrar(int i);
+    Q_INVOKABLE void click(int i);
+    Q_INVOKABLE void doubleClick(int i);
+    Q_INVOKABLE void remove(int i);
 
 signals:
     void changed();
-    void tocado(int indice);
-    void tocadoDoble(int indice);
-    void borrado(int indice);
+    void clicked(int indice);
+    void doubleClicked(int indice);
+    void removed(int indice);
 
 private:
     bool m_visible = true;

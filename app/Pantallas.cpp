@@ -83,7 +83,7 @@ void Forma::CambiarFondo()
 
 void Forma::QuitarFondoTileList()
 {
-    controles.Tile.reaplicarEstilo();
+    controles.Tile.reapplyStyle();
     controles.Tile.hideHeaderFooter();
     CambiarFondo();
 }
@@ -91,7 +91,7 @@ void Forma::QuitarFondoTileList()
 void Forma::QuitarCategoTileList()
 {
     for (TileList *l : {&controles.ListaSubCat, &controles.ListaCat, &controles.ListaPro}) {
-        l->reaplicarEstilo();
+        l->reapplyStyle();
         l->hideHeaderFooter();
         l->setPage(0);
     }

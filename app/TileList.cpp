@@ -65,7 +65,7 @@ QVariant TileList::data(const QModelIndex &index, int role) const
     default: break;
     }
     // The look is decided by the list's drawing callback as the tile is drawn.
-    const AspectoTile a = aspecto(i);
+    const AspectoTile a = look(i);
     switch (role) {
     case FillRole: return a.relleno;
     case FillOpacityRole: return a.opacidad;
@@ -81,7 +81,7 @@ QVariant TileList::data(const QModelIndex &index, int role) const
     }
 }
 
-AspectoTile TileList::aspecto(int i) const
+AspectoTile TileList::look(int i) const
 {
     AspectoTile a;
     a.mostrarImagen = m_showPictures;
@@ -110,7 +110,7 @@ int TileList::pageCount() const { return std::max(1, (count() + pageSize() - 1) 
 
 QAbstractItemModel *TileList::pageModel() const { return m_pagina; }
 
-void TileList::avisarCambio()
+void TileList::notifyChanged()
 {
     if (m_lote > 0) {
         m_pendiente = true;
@@ -123,7 +123,7 @@ void TileList::setVisible(bool v)
 {
     if (m_visible != v) {
         m_visible = v;
-        avisarCambio();
+        notifyChanged();
     }
 }
 
@@ -131,7 +131,7 @@ void TileList::setTag(int t)
 {
     if (m_tag != t) {
         m_tag = t;
-        avisarCambio();
+        notifyChanged();
     }
 }
 
@@ -141,7 +141,7 @@ void TileList::setRows(int r)
         m_rows = r;
         m_page = std::min(m_page, pageCount() - 1);
         m_pagina->reiniciar();
-        avisarCambio();
+        notifyChanged();
     }
 }
 
@@ -151,7 +151,7 @@ void TileList::setColumns(int c)
         m_columns = c;
         m_page = std::min(m_page, pageCount() - 1);
         m_pagina->reiniciar();
-        avisarCambio();
+        notifyChanged();
     }
 }
 
@@ -161,7 +161,7 @@ void TileList::setPage(int p)
     if (m_page != p) {
         m_page = p;
         m_pagina->reiniciar();
-        avisarCambio();
+        notifyChanged();
     }
 }
 
@@ -178,7 +178,7 @@ void TileList::setSelectedIndex(int i)
             emit dataChanged(index(k), index(k), {SelectedRole});
             m_pagina->cambio(k);
         }
-    avisarCambio();
+    notifyChanged();
 }
 
 void TileList::setShowPictures(bool v)
@@ -189,7 +189,7 @@ void TileList::setShowPictures(bool v)
             emit dataChanged(index(0), index(count() - 1));
             m_pagina->reiniciar();
         }
-        avisarCambio();
+        notifyChanged();
     }
 }
 
@@ -197,7 +197,7 @@ void TileList::setBackground(const QString &b)
 {
     if (m_background != b) {
         m_background = b;
-        avisarCambio();
+        notifyChanged();
     }
 }
 
@@ -218,7 +218,7 @@ void TileList::endUpdate()
     emit changed();
 }
 
-void TileList::reinicio(const std::function<void()> &cambio)
+void TileList::resetWith(const std::function<void()> &cambio)
 {
     const bool lote = m_lote > 0;
     if (!lote)
@@ -230,15 +230,15 @@ void TileList::reinicio(const std::function<void()> &cambio)
         endResetModel();
         m_pagina->reiniciar();
     }
-    avisarCambio();
+    notifyChanged();
 }
 
-void TileList::clear() { (void)reemplazar({}); }
+void TileList::clear() { (void)replaceAll({}); }
 
-QList<Tile> TileList::reemplazar(QList<Tile> tiles)
+QList<Tile> TileList::replaceAll(QList<Tile> tiles)
 {
     QList<Tile> antes;
-    reinicio([&] {
+    resetWith([&] {
         antes = std::exchange(m_tiles, std::move(tiles));
         m_filtrada = false;
         m_vista = {};
@@ -247,22 +247,22 @@ QList<Tile> TileList::reemplazar(QList<Tile> tiles)
     return antes;
 }
 
-void TileList::mostrarSolo(QList<int> posiciones, QList<Tile> extra)
+void TileList::showOnly(QList<int> posiciones, QList<Tile> extra)
 {
     const qsizetype total = m_tiles.size() + extra.size();
     posiciones.removeIf([&](int j) { return j < 0 || j >= total; });
-    reinicio([&] {
+    resetWith([&] {
         m_filtrada = true;
         m_vista = std::move(posiciones);
         m_extra = std::move(extra);
     });
 }
 
-void TileList::mostrarTodos()
+void TileList::showAll()
 {
     if (!m_filtrada)
         return;
-    reinicio([&] {
+    resetWith([&] {
         m_filtrada = false;
         m_vista = {};
         m_extra = {};
@@ -271,7 +271,7 @@ void TileList::mostrarTodos()
 
 int TileList::add(const Tile &t)
 {
-    mostrarTodos();
+    showAll();
     const int i = count();
     if (m_lote == 0)
         beginInsertRows({}, i, i);
@@ -280,11 +280,11 @@ int TileList::add(const Tile &t)
         endInsertRows();
         m_pagina->reiniciar();
     }
-    avisarCambio();
+    notifyChanged();
     return i;
 }
 
-void TileList::cambiar(int i, const std::function<void(Tile &)> &f)
+void TileList::modify(int i, const std::function<void(Tile &)> &f)
 {
     if (i < 0 || i >= count())
         return;
@@ -309,7 +309,7 @@ bool TileList::setPictureFromFile(int i, const QString &ruta)
 
 void TileList::setPicture(int i, ImagenRetenida imagen)
 {
-    cambiar(i, [&](Tile &t) { ponerImagen(t, std::move(imagen)); });
+    modify(i, [&](Tile &t) { ponerImagen(t, std::move(imagen)); });
 }
 
 void TileList::ponerImagen(Tile &t, ImagenRetenida imagen)
@@ -320,7 +320,7 @@ void TileList::ponerImagen(Tile &t, ImagenRetenida imagen)
 
 void TileList::setPictureFromStore(int i, const QString &nombre)
 {
-    cambiar(i, [&](Tile &t) {
+    modify(i, [&](Tile &t) {
         t.imagen.reset();
         t.picture = QStringLiteral("store:") + nombre;
     });
@@ -330,24 +330,24 @@ void TileList::hideHeaderFooter()
 {
     if (m_header || m_footer) {
         m_header = m_footer = false;
-        avisarCambio();
+        notifyChanged();
     }
 }
 
-void TileList::reaplicarEstilo() { setPage(0); }
+void TileList::reapplyStyle() { setPage(0); }
 
 void TileList::nextPage() { setPage(m_page + 1); }
 
 void TileList::priorPage() { setPage(m_page - 1); }
 
-void TileList::tocar(int i)
+void TileList::click(int i)
 {
     if (i >= 0 && i < count() && m_visible)
-        emit tocado(i);
+        emit clicked(i);
 }
 
-void TileList::detalle(int i)
+void TileList::showDetail(int i)
 {
     if (i >= 0 && i < count() && m_visible)
-        emit detallePedido(i);
+        emit detailRequested(i);
 }

@@ -87,10 +87,10 @@ public:
     void setSelectedIndex(int i);
     void setShowPictures(bool v);
     void setBackground(const QString &b);
-    void setDibujo(Dibujo d) { m_dibujo = std::move(d); }
+    void setCustomizer(Dibujo d) { m_dibujo = std::move(d); }
     /// Told, once per tile and drawing, the text of a drawing callback's failure; without it
     /// a failure leaves the tile with the look it had so far, silently.
-    void setAlFallar(std::function<void(const QString &)> f) { m_alFallar = std::move(f); }
+    void setOnError(std::function<void(const QString &)> f) { m_alFallar = std::move(f); }
 
     /// Batch updates: changes inside show up once, at the end.
     void beginUpdate();
@@ -99,7 +99,7 @@ public:
     void clear();
     /// Puts these tiles in place of all the list holds, as one change, and hands back the
     /// tiles it held, so that the caller decides where a long list is freed.
-    [[nodiscard]] QList<Tile> reemplazar(QList<Tile> tiles);
+    [[nodiscard]] QList<Tile> replaceAll(QList<Tile> tiles);
     /// Adds a tile and answers its position.
     int add(const Tile &t = {});
     /// Tile i as shown (position on the list, or in the selection while one shows).
@@ -107,7 +107,7 @@ public:
     /// Every tile held, a selection or not.
     [[nodiscard]] const QList<Tile> &tiles() const { return m_tiles; }
     /// Changes one tile (through a callback, so the screen is told once).
-    void cambiar(int i, const std::function<void(Tile &)> &f);
+    void modify(int i, const std::function<void(Tile &)> &f);
     /// Loads a tile's picture from a file now; a missing or unreadable file leaves it without one.
     bool setPictureFromFile(int i, const QString &ruta);
     /// Shows a picture of the store; null leaves the tile without one.
@@ -121,39 +121,39 @@ public:
     /// name those tiles, the next ones the tiles of `extra`. The selection, the page and
     /// every position the list tells (taps, the selected index, count) are then the
     /// selection's; the tiles held stay as they are.
-    void mostrarSolo(QList<int> posiciones, QList<Tile> extra = {});
+    void showOnly(QList<int> posiciones, QList<Tile> extra = {});
     /// Shows every tile held again.
-    void mostrarTodos();
+    void showAll();
     /// A selection of the tiles shows.
-    [[nodiscard]] bool filtrada() const { return m_filtrada; }
+    [[nodiscard]] bool filtered() const { return m_filtrada; }
 
     void hideHeaderFooter();
     /// Re-applies the list's style: back to its plain look and first page.
-    void reaplicarEstilo();
+    void reapplyStyle();
     Q_INVOKABLE void nextPage();
     Q_INVOKABLE void priorPage();
 
     /// The look of tile i as its drawing callback decides it now.
-    [[nodiscard]] AspectoTile aspecto(int i) const;
+    [[nodiscard]] AspectoTile look(int i) const;
 
     /// The user tapped tile i (position in the whole list).
-    Q_INVOKABLE void tocar(int i);
+    Q_INVOKABLE void click(int i);
     /// The user asked for the detail of tile i.
-    Q_INVOKABLE void detalle(int i);
+    Q_INVOKABLE void showDetail(int i);
 
     /// Asks the screen to give the list the input focus.
-    Q_INVOKABLE void enfocar() { emit focoPedido(); }
+    Q_INVOKABLE void setFocus() { emit focusRequested(); }
 
 signals:
     void changed();
-    void focoPedido();
-    void tocado(int indice);
-    void detallePedido(int indice);
+    void focusRequested();
+    void clicked(int indice);
+    void detailRequested(int indice);
 
 private:
-    void avisarCambio();
+    void notifyChanged();
     /// What the list shows changed whole: told at once, or at the end of the batch.
-    void reinicio(const std::function<void()> &cambio);
+    void resetWith(const std::function<void()> &cambio);
     [[nodiscard]] Tile &tileMutable(int i);
 
     bool m_visible = true;

@@ -54,7 +54,7 @@ void Catalogo::buscarConocidos(const QStringList &palabras)
     const ProductosListos &held = m_mostrados.listos;
     // The positions shown name the held tiles first, then the saved products added.
     if (!c.ListaPro.tiles().isSharedWith(held.tiles))
-        Desechar(c.ListaPro.reemplazar(held.tiles));
+        Desechar(c.ListaPro.replaceAll(held.tiles));
     QList<int> vista = Coincidencias(held.claves, palabras);
 
     const qsizetype n = held.tiles.size();
@@ -76,7 +76,7 @@ void Catalogo::buscarConocidos(const QStringList &palabras)
         }
         vista.append(int(n + x));
     }
-    c.ListaPro.mostrarSolo(std::move(vista), m_sesion.extra);
+    c.ListaPro.showOnly(std::move(vista), m_sesion.extra);
     // As a list of one product: ready to add without a tap.
     if (c.ListaPro.count() == 1)
         c.ListaPro.setSelectedIndex(0);
@@ -92,8 +92,8 @@ void Catalogo::terminarBusqueda()
         e.ListaProductos.Count = m_sesion.count;
     }
     // The list still shows the search (an application reset clears it).
-    if (c.ListaPro.filtrada()) {
-        Desechar(c.ListaPro.reemplazar(m_sesion.antes));
+    if (c.ListaPro.filtered()) {
+        Desechar(c.ListaPro.replaceAll(m_sesion.antes));
         c.ListaPro.setPage(m_sesion.pagina);
         c.ListaPro.setSelectedIndex(m_sesion.seleccion);
     }

@@ -3,12 +3,12 @@
 Catalogo::Catalogo(Forma &form)
     : Controlador(form), m_guardados(form.estado.ProductosGuardados, [this] { return !f.tareas.ocupado(); })
 {
-    connect(&c.ListaCat, &TileList::tocado, this, &Catalogo::ListaCatTileClick);
-    connect(&c.ListaSubCat, &TileList::tocado, this, &Catalogo::ListaSubCatTileClick);
-    connect(&c.ListaPro, &TileList::tocado, this, &Catalogo::ListaProTileClick);
-    connect(&c.ListaPro, &TileList::detallePedido, this, &Catalogo::ListaProTileShowDetail);
-    connect(&c.BuscarProBtn, &Control::pulsado, this, &Catalogo::BuscarProBtnClick);
-    connect(&c.TextoP, &Control::editado, this, &Catalogo::TextoPChange);
+    connect(&c.ListaCat, &TileList::clicked, this, &Catalogo::ListaCatTileClick);
+    connect(&c.ListaSubCat, &TileList::clicked, this, &Catalogo::ListaSubCatTileClick);
+    connect(&c.ListaPro, &TileList::clicked, this, &Catalogo::ListaProTileClick);
+    connect(&c.ListaPro, &TileList::detailRequested, this, &Catalogo::ListaProTileShowDetail);
+    connect(&c.BuscarProBtn, &Control::clicked, this, &Catalogo::BuscarProBtnClick);
+    connect(&c.TextoP, &Control::edited, this, &Catalogo::TextoPChange);
 
     // The pictures written are named in the saved list in batches, not one change per file.
     m_nombrar.setSingleShot(true);
@@ -21,16 +21,16 @@ Catalogo::Catalogo(Forma &form)
         if (m_sesion.activa && c.ListaPro.visible() && !c.ListaMod.visible())
             buscarConocidos(m_sesion.palabras);
     });
-    connect(&c.PriorBtn, &Control::pulsado, this, &Catalogo::PriorBtnClick);
-    connect(&c.NextBtn, &Control::pulsado, this, &Catalogo::NextBtnClick);
-    connect(&c.Btn1, &Control::pulsado, this, &Catalogo::Btn1Click);
-    connect(&c.Btn2, &Control::pulsado, this, &Catalogo::Btn2Click);
-    connect(&c.Btn3, &Control::pulsado, this, &Catalogo::Btn3Click);
+    connect(&c.PriorBtn, &Control::clicked, this, &Catalogo::PriorBtnClick);
+    connect(&c.NextBtn, &Control::clicked, this, &Catalogo::NextBtnClick);
+    connect(&c.Btn1, &Control::clicked, this, &Catalogo::Btn1Click);
+    connect(&c.Btn2, &Control::clicked, this, &Catalogo::Btn2Click);
+    connect(&c.Btn3, &Control::clicked, this, &Catalogo::Btn3Click);
 
     const auto dibujoCat = [this](const TileList &, int, AspectoTile &a) { ListaCatCustomizeTile(f, a); };
-    c.ListaCat.setDibujo(dibujoCat);
-    c.ListaSubCat.setDibujo(dibujoCat);
-    c.ListaPro.setDibujo([this](const TileList &, int, AspectoTile &a) { ListaProCustomizeTile(f, a); });
+    c.ListaCat.setCustomizer(dibujoCat);
+    c.ListaSubCat.setCustomizer(dibujoCat);
+    c.ListaPro.setCustomizer([this](const TileList &, int, AspectoTile &a) { ListaProCustomizeTile(f, a); });
 }
 
 namespace {

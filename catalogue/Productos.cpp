@@ -38,7 +38,7 @@ void Catalogo::CargarProductos(int Tipo, const QString &Filtro)
     terminarBusqueda();
     auto t = std::make_shared<TareaProductos>();
     t->W = FiltroProductos(Tipo, Filtro, e.NuCategoria, e.NuSubCategoria);
-    Desechar(c.ListaPro.reemplazar({}));
+    Desechar(c.ListaPro.replaceAll({}));
     mostrarLista(Vista::Productos);
 
     t->guardar = true;
@@ -137,7 +137,7 @@ void Catalogo::mostrarProductos(TareaProductos &t)
     m_escritor.encolar(std::exchange(t.listos.fotos, {}));
 
     c.ListaPro.beginUpdate();
-    Desechar(c.ListaPro.reemplazar(t.listos.tiles));
+    Desechar(c.ListaPro.replaceAll(t.listos.tiles));
     marcarSegmento(c.Btn3);
     c.ListaPro.endUpdate();
     Mostrados m{std::exchange(t.listos, {}), e.UltimoFiltro, e.ListaProductos.Count,
@@ -150,7 +150,7 @@ void Catalogo::mostrarProductos(TareaProductos &t)
     // A single product is ready to add without a tap.
     if (c.ListaPro.count() == 1)
         c.ListaPro.setSelectedIndex(0);
-    c.ListaPro.enfocar();
+    c.ListaPro.setFocus();
     m_guardados.ponerAlDia();
 }
 
@@ -190,7 +190,7 @@ void Catalogo::BuscarProBtnClick()
     terminarBusqueda();
     const Busqueda b = LeerBusqueda(c.TextoP.text());
     if (!b.cargar) {
-        c.ListaPro.enfocar();
+        c.ListaPro.setFocus();
         return;
     }
     if (b.tipo == int(TipoFiltro::Codigo))

@@ -20,12 +20,12 @@ struct Surtido::Tarea {
 Surtido::Surtido(Forma &form)
     : Controlador(form)
 {
-    c.ListPla.setFuentes(20, 13, 18, 13);
+    c.ListPla.setFonts(20, 13, 18, 13);
     connect(&f.TimerSur, &QTimer::timeout, this, &Surtido::TimerSurTimer);
-    connect(&c.SwitchSur, &Control::alternado, this, &Surtido::SwitchSurSwitch);
-    connect(&c.Impresora, &Control::elegido, this, &Surtido::ImpresoraChange);
-    connect(&c.MarcarSurtidoBtn, &Control::pulsado, this, &Surtido::MarcarSurtidoBtnClick);
-    connect(&c.CancelarNotificacionBtn, &Control::pulsado, this, &Surtido::CancelarNotificacionBtnClick);
+    connect(&c.SwitchSur, &Control::toggled, this, &Surtido::SwitchSurSwitch);
+    connect(&c.Impresora, &Control::chosen, this, &Surtido::ImpresoraChange);
+    connect(&c.MarcarSurtidoBtn, &Control::clicked, this, &Surtido::MarcarSurtidoBtnClick);
+    connect(&c.CancelarNotificacionBtn, &Control::clicked, this, &Surtido::CancelarNotificacionBtnClick);
     if (auto *centro = f.NotificationCenter1())
         connect(centro, &CentroNotificaciones::permiso, this, &Surtido::NotificationCenter1PermissionRequestResult);
     if (auto *centro = f.NotificationCenter2())

@@ -8,12 +8,12 @@
 LineasPedido::LineasPedido(Forma &form, RespaldoComanda &respaldo)
     : Controlador(form), m_respaldo(respaldo)
 {
-    connect(&c.AddPed, &Control::pulsado, this, [this] { AddPedClick(); });
-    connect(&c.ListPed, &ListaVista::tocado, this, &LineasPedido::ListPedClick);
-    connect(&c.ListPed, &ListaVista::tocadoDoble, this, &LineasPedido::ListPedDblClick);
-    connect(&c.ListPed, &ListaVista::borrado, this, &LineasPedido::ListPedDeleteItem);
-    connect(&c.Button1, &Control::pulsado, this, &LineasPedido::ListPedDblClick);
-    connect(&c.GuardarCant, &Control::pulsado, this, &LineasPedido::GuardarCantClick);
+    connect(&c.AddPed, &Control::clicked, this, [this] { AddPedClick(); });
+    connect(&c.ListPed, &ListaVista::clicked, this, &LineasPedido::ListPedClick);
+    connect(&c.ListPed, &ListaVista::doubleClicked, this, &LineasPedido::ListPedDblClick);
+    connect(&c.ListPed, &ListaVista::removed, this, &LineasPedido::ListPedDeleteItem);
+    connect(&c.Button1, &Control::clicked, this, &LineasPedido::ListPedDblClick);
+    connect(&c.GuardarCant, &Control::clicked, this, &LineasPedido::GuardarCantClick);
 }
 
 bool LineasPedido::Bloqueada()

@@ -11,9 +11,9 @@ Modificadores::Modificadores(Forma &form, LineasPedido &lineas)
 {
     crearTiles();
     c.ModPerBtn.setText(QStringLiteral("OK"));
-    c.ListaMod.setDibujo(&Modificadores::ListaModCustomizeTile);
-    connect(&c.ListaMod, &TileList::tocado, this, &Modificadores::ListaModTileClick);
-    connect(&c.ModPerBtn, &Control::pulsado, this, &Modificadores::ModPerBtnClick);
+    c.ListaMod.setCustomizer(&Modificadores::ListaModCustomizeTile);
+    connect(&c.ListaMod, &TileList::clicked, this, &Modificadores::ListaModTileClick);
+    connect(&c.ModPerBtn, &Control::clicked, this, &Modificadores::ModPerBtnClick);
 }
 
 void Modificadores::crearTiles()
@@ -71,21 +71,21 @@ void Modificadores::MostrarModificador(int id)
     paso(nullptr, [&] {
         e.ProductoModificador = texto;
         e.EncabezadoModificador = QStringLiteral("Seleccione Modificador para\r") + texto;
-        c.ListaMod.cambiar(TileEncabezado, [&](Tile &t) { t.caption = e.EncabezadoModificador; });
+        c.ListaMod.modify(TileEncabezado, [&](Tile &t) { t.caption = e.EncabezadoModificador; });
     });
     paso("error M5", [&] {
         const TProducto &p = producto();
         for (int k = PrimerModificador; k <= UltimoModificador; ++k)
-            c.ListaMod.cambiar(k, [&](Tile &t) { t.caption = p.Mod(k); });
+            c.ListaMod.modify(k, [&](Tile &t) { t.caption = p.Mod(k); });
     });
     paso("error M6", [&] {
         const TProducto &p = producto();
         for (int k = PrimerModificador; k <= UltimoModificador; ++k)
-            c.ListaMod.cambiar(k, [&](Tile &t) { t.selectable = TieneTexto(p.Mod(k)); });
+            c.ListaMod.modify(k, [&](Tile &t) { t.selectable = TieneTexto(p.Mod(k)); });
     });
     paso("error M7", [&] {
         for (int k = PrimerModificador; k <= UltimoModificador; ++k)
-            c.ListaMod.cambiar(k, [](Tile &t) { t.tag = 0; });
+            c.ListaMod.modify(k, [](Tile &t) { t.tag = 0; });
     });
     // The search, the quantity and the add button belong to the products: they go while the
     // modifiers show, and the bar's segments are held.
@@ -102,11 +102,11 @@ void Modificadores::ListaModTileClick(int indice)
         // Modifiers with the same text act as one: they are marked and unmarked together.
         for (int k = PrimerModificador; k <= UltimoModificador; ++k)
             if (c.ListaMod.tile(k).caption == texto)
-                c.ListaMod.cambiar(k, [&](Tile &t) { t.tag = marca; });
+                c.ListaMod.modify(k, [&](Tile &t) { t.tag = marca; });
         UpdateMod();
     } else if (indice == TileOtro) {
         c.ToolBarOtro.setEnabled(true);
-        c.ModPer.enfocar(true);
+        c.ModPer.setFocus(true);
     } else if (indice == TileTerminar) {
         c.ListaPro.setVisible(true);
         c.ListaMod.setVisible(false);
@@ -117,7 +117,7 @@ void Modificadores::ListaModTileClick(int indice)
 void Modificadores::UpdateMod()
 {
     const QString encabezado = EncabezadoModificadores(e.EncabezadoModificador, e.ProductoModificador, e.EspPendiente);
-    c.ListaMod.cambiar(TileEncabezado, [&](Tile &t) { t.caption = encabezado; });
+    c.ListaMod.modify(TileEncabezado, [&](Tile &t) { t.caption = encabezado; });
 }
 
 void Modificadores::ModPerBtnClick()

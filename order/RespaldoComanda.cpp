@@ -9,8 +9,8 @@ RespaldoComanda::RespaldoComanda(Forma &form)
     : f(form)
 {
     Controles &c = f.controles;
-    connect(&c.Nombre, &Control::editado, this, &RespaldoComanda::Guardar);
-    connect(&c.Per, &Control::editado, this, &RespaldoComanda::Guardar);
+    connect(&c.Nombre, &Control::edited, this, &RespaldoComanda::Guardar);
+    connect(&c.Per, &Control::edited, this, &RespaldoComanda::Guardar);
 }
 
 RespaldoComanda::~RespaldoComanda() = default;

@@ -74,7 +74,7 @@ void Sesion::LlenarEmpresa(const Empresa &emp)
     f.EmpresaBtnClick();
     LlenarTiposDeCambio();
     const QString segunda = e.Almacen.isEmpty() ? emp.RFC : Capitalizar(e.Almacen);
-    c.Tile.cambiar(0, [&](Tile &t) {
+    c.Tile.modify(0, [&](Tile &t) {
         t.caption = emp.Nombre + u'\r' + segunda;
         t.notes.clear();
     });
@@ -104,7 +104,7 @@ void Sesion::IniciarDemo()
     e.TC_CobranzaCredito = 18.9;
     e.TC_VentaCredito = 18.99;
     LlenarTiposDeCambio();
-    c.Tile.cambiar(0, [&](Tile &t) {
+    c.Tile.modify(0, [&](Tile &t) {
         t.caption = nombre + QStringLiteral("\rMexico");
         t.notes.clear();
     });

@@ -12,11 +12,11 @@ Navegacion::Navegacion(Forma &form, Destinos destinos)
     : Controlador(form), m_destinos(destinos)
 {
     crearMenu();
-    connect(&c.Tile, &TileList::tocado, this, &Navegacion::TileTileClick);
-    connect(&c.BackBtn, &Control::pulsado, this, &Navegacion::BackBtn2Click);
-    connect(&c.OKBtn, &Control::pulsado, this, &Navegacion::OKBtnClick);
-    connect(&c.SignInRectBTN, &Control::pulsado, this, &Navegacion::OKBtnClick);
-    connect(&c.RefreshBtn, &Control::pulsado, this, &Navegacion::RefreshBtnClick);
+    connect(&c.Tile, &TileList::clicked, this, &Navegacion::TileTileClick);
+    connect(&c.BackBtn, &Control::clicked, this, &Navegacion::BackBtn2Click);
+    connect(&c.OKBtn, &Control::clicked, this, &Navegacion::OKBtnClick);
+    connect(&c.SignInRectBTN, &Control::clicked, this, &Navegacion::OKBtnClick);
+    connect(&c.RefreshBtn, &Control::clicked, this, &Navegacion::RefreshBtnClick);
     // The drawer's items take no tap while a task runs: its last step would move the screen
     // under them (a signed-out waiter left on the table map, for one).
     const auto libre = [this](void (Forma::*accion)()) {
@@ -25,10 +25,10 @@ Navegacion::Navegacion(Forma &form, Destinos destinos)
                 (f.*accion)();
         };
     };
-    connect(&c.MainMenuBtn, &Control::pulsado, this, libre(&Forma::EmpresaBtnClick));
-    connect(&c.ConfigurarBtn, &Control::pulsado, this, libre(&Forma::ConfigurarBtnClick));
-    connect(&c.CerrarSessionBtn, &Control::pulsado, this, libre(&Forma::CerrarSessionBtnClick));
-    connect(&c.CerrarAppBtn, &Control::pulsado, &f, &Forma::CerrarBtnClick);
+    connect(&c.MainMenuBtn, &Control::clicked, this, libre(&Forma::EmpresaBtnClick));
+    connect(&c.ConfigurarBtn, &Control::clicked, this, libre(&Forma::ConfigurarBtnClick));
+    connect(&c.CerrarSessionBtn, &Control::clicked, this, libre(&Forma::CerrarSessionBtnClick));
+    connect(&c.CerrarAppBtn, &Control::clicked, &f, &Forma::CerrarBtnClick);
 }
 
 void Navegacion::crearMenu()
@@ -56,9 +56,9 @@ void Navegacion::crearMenu()
         c.Tile.add(t);
     }
     c.Tile.endUpdate();
-    c.Tile.setDibujo([this](const TileList &, int i, AspectoTile &a) { TileCustomizeTile(f, i, a); });
+    c.Tile.setCustomizer([this](const TileList &, int i, AspectoTile &a) { TileCustomizeTile(f, i, a); });
     // A main-menu tile that cannot be drawn says so; drawing goes on with the next one.
-    c.Tile.setAlFallar([this](const QString &error) { f.dialogos.MensajeSimple(QStringLiteral("Error Tile1 ") + error); });
+    c.Tile.setOnError([this](const QString &error) { f.dialogos.MensajeSimple(QStringLiteral("Error Tile1 ") + error); });
 }
 
 void Navegacion::BackBtn2Click()

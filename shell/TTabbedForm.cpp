@@ -84,7 +84,7 @@ void TTabbedForm::FormCreate()
     ReIniciar();
     controles.TabControl1.setChecked(false); // the tab strip stays hidden
     CerrarSessionBtnClick();
-    controles.iUser.enfocar(true);
+    controles.iUser.setFocus(true);
     controles.MultiView1.setVisible(false);
 
     ajustes().CargarConfiguracion();

@@ -33,9 +33,9 @@ struct EnvioComanda::TareaEnvio {
 EnvioComanda::EnvioComanda(Forma &form, Ajustes &ajustes, LineasPedido &lineas, RespaldoComanda &respaldo)
     : Controlador(form), m_ajustes(ajustes), m_lineas(lineas), m_respaldo(respaldo)
 {
-    connect(&c.ComandaBtn, &Control::pulsado, this, &EnvioComanda::ComandaBtnClick);
-    connect(&c.EnviarPedidoBtn, &Control::pulsado, this, &EnvioComanda::EnviarPedidoBtnClick);
-    connect(&c.PedidoCancelarBtn, &Control::pulsado, this, &EnvioComanda::PedidoCancelarBtnClick);
+    connect(&c.ComandaBtn, &Control::clicked, this, &EnvioComanda::ComandaBtnClick);
+    connect(&c.EnviarPedidoBtn, &Control::clicked, this, &EnvioComanda::EnviarPedidoBtnClick);
+    connect(&c.PedidoCancelarBtn, &Control::clicked, this, &EnvioComanda::PedidoCancelarBtnClick);
 }
 
 void EnvioComanda::ComandaBtnClick()

@@ -9,10 +9,10 @@
 Mesas::Mesas(Forma &form, Catalogo &catalogo, LineasPedido &lineas, RespaldoComanda &respaldo)
     : Controlador(form), m_catalogo(catalogo), m_lineas(lineas), m_respaldo(respaldo)
 {
-    connect(&c.ListaMesa, &TileList::tocado, this, &Mesas::ListaMesaTileClick);
-    connect(&c.PriorMBtn, &Control::pulsado, this, &Mesas::PriorMBtnClick);
-    connect(&c.NextMBtn, &Control::pulsado, this, &Mesas::NextMBtnClick);
-    c.ListaMesa.setDibujo([this](const TileList &, int i, AspectoTile &a) { ListaMesaCustomizeTile(f, i, a); });
+    connect(&c.ListaMesa, &TileList::clicked, this, &Mesas::ListaMesaTileClick);
+    connect(&c.PriorMBtn, &Control::clicked, this, &Mesas::PriorMBtnClick);
+    connect(&c.NextMBtn, &Control::clicked, this, &Mesas::NextMBtnClick);
+    c.ListaMesa.setCustomizer([this](const TileList &, int i, AspectoTile &a) { ListaMesaCustomizeTile(f, i, a); });
 }
 
 void Mesas::CargarMesas(bool)

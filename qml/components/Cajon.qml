@@ -49,7 +49,7 @@ Drawer {
         enabled: control.enabled && !cajon.bloqueado
         font.pixelSize: Theme.tam(16)
         focusPolicy: Qt.StrongFocus
-        onClicked: control.pulsar()
+        onClicked: control.click()
         Keys.onReturnPressed: opcion.clicked()
         Keys.onEnterPressed: opcion.clicked()
         Keys.onDownPressed: opcion.nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)

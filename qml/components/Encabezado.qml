@@ -31,7 +31,7 @@ Rectangle {
         enabled: control.enabled
         width: 48
         height: 48
-        onClicked: control.pulsar()
+        onClicked: control.click()
         background: Rectangle {
             radius: 6
             color: botonIcono.down ? Theme.superficieAlta : "transparent"

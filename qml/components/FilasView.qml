@@ -132,9 +132,9 @@ ListView {
         Accessible.name: rowDetail.length > 0 ? rowText + ", " + rowDetail : rowText
         Accessible.selected: rowSelected
 
-        Keys.onReturnPressed: filas.vista.tocarDoble(index)
-        Keys.onEnterPressed: filas.vista.tocarDoble(index)
-        Keys.onDeletePressed: if (swipe.enabled) filas.vista.borrar(index)
+        Keys.onReturnPressed: filas.vista.doubleClick(index)
+        Keys.onEnterPressed: filas.vista.doubleClick(index)
+        Keys.onDeletePressed: if (swipe.enabled) filas.vista.remove(index)
 
         background: Rectangle {
             color: fila.rowSelected ? Theme.superficieAlta : (fila.kind === 1 ? Theme.encabezado : Theme.superficie)
@@ -177,11 +177,11 @@ ListView {
             }
             SwipeDelegate.onClicked: {
                 fila.swipe.close()
-                filas.vista.borrar(fila.index)
+                filas.vista.remove(fila.index)
             }
         }
 
-        onClicked: filas.vista.tocar(index)
-        onDoubleClicked: filas.vista.tocarDoble(index)
+        onClicked: filas.vista.click(index)
+        onDoubleClicked: filas.vista.doubleClick(index)
     }
 }

@@ -24,7 +24,7 @@ RoundButton {
     flat: true
     // No page that way: the arrow is drawn faded, still readable.
     Material.foreground: hayMas ? Theme.texto : Theme.textoApagado
-    onClicked: control.pulsar()
+    onClicked: control.click()
     Keys.onReturnPressed: flecha.clicked()
     Keys.onEnterPressed: flecha.clicked()
     Accessible.role: Accessible.Button

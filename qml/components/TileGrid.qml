@@ -122,7 +122,7 @@ FocusScope {
         case Qt.Key_Space: {
             const c = grid.celda(actual)
             if (c && c.selectable)
-                grid.list.tocar(c.tileIndex)
+                grid.list.click(c.tileIndex)
             break
         }
         default:
@@ -217,7 +217,7 @@ FocusScope {
                     Accessible.selectable: selectable
                     Accessible.selected: selected
                     Accessible.ignored: !selectable && caption.length === 0
-                    Accessible.onPressAction: if (selectable) grid.list.tocar(tileIndex)
+                    Accessible.onPressAction: if (selectable) grid.list.click(tileIndex)
 
                     Rectangle {
                         anchors.fill: parent
@@ -343,9 +343,9 @@ FocusScope {
                         onTapped: {
                             Theme.teclado = false
                             grid.actual = celda.index
-                            grid.list.tocar(celda.tileIndex)
+                            grid.list.click(celda.tileIndex)
                         }
-                        onLongPressed: grid.list.detalle(celda.tileIndex)
+                        onLongPressed: grid.list.showDetail(celda.tileIndex)
                     }
                 }
             }
@@ -355,7 +355,7 @@ FocusScope {
     // The model asks for the focus (after a search, the products take it).
     Connections {
         target: grid.list
-        function onFocoPedido() { grid.forceActiveFocus() }
+        function onFocusRequested() { grid.forceActiveFocus() }
     }
     // A sideways swipe turns the page of paged lists.
     DragHandler {

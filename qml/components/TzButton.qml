@@ -25,7 +25,7 @@ Button {
     font.pixelSize: Theme.texto14
     font.bold: true
     font.capitalization: Font.MixedCase // the texts are shown as written, not in capitals
-    onClicked: control.pulsar()
+    onClicked: control.click()
     Keys.onReturnPressed: boton.clicked()
     Keys.onEnterPressed: boton.clicked()
 

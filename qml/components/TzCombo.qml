@@ -17,7 +17,7 @@ ComboBox {
     currentIndex: control.itemIndex
     implicitHeight: Math.max(Theme.toque + 4, implicitContentHeight + topPadding + bottomPadding)
     font.pixelSize: Theme.texto14
-    onActivated: (indice) => control.elegir(indice)
+    onActivated: (indice) => control.choose(indice)
     Keys.onReturnPressed: popup.open()
     Keys.onEnterPressed: popup.open()
     Accessible.role: Accessible.ComboBox

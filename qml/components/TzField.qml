@@ -25,7 +25,7 @@ TextField {
     selectByMouse: true
     // The model's text, then the user's: not a binding, which typing would break.
     Component.onCompleted: text = control.text
-    onTextEdited: control.editar(text)
+    onTextEdited: control.edit(text)
     Keys.onReturnPressed: campo.enter()
     Keys.onEnterPressed: campo.enter()
     Accessible.role: Accessible.EditableText
@@ -37,7 +37,7 @@ TextField {
             if (campo.text !== campo.control.text)
                 campo.text = campo.control.text
         }
-        function onFocoPedido(seleccionar) {
+        function onFocusRequested(seleccionar) {
             campo.forceActiveFocus()
             if (seleccionar)
                 campo.selectAll()

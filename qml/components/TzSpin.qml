@@ -20,7 +20,7 @@ RowLayout {
 
     function cambiar(delta) {
         const v = Math.min(control.maximum, Math.max(control.minimum, control.value + delta))
-        control.editar(String(Number(v.toFixed(3))))
+        control.edit(String(Number(v.toFixed(3))))
     }
 
     component Paso: RoundButton {
@@ -65,7 +65,7 @@ RowLayout {
         color: enabled ? Theme.texto : Theme.textoApagado
         inputMethodHints: Qt.ImhFormattedNumbersOnly
         text: spin.control.text
-        onEditingFinished: if (text !== spin.control.text) spin.control.editar(text)
+        onEditingFinished: if (text !== spin.control.text) spin.control.edit(text)
         Keys.onUpPressed: spin.cambiar(spin.paso)
         Keys.onDownPressed: spin.cambiar(-spin.paso)
         Keys.onPressed: (evento) => {

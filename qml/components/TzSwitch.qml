@@ -16,7 +16,7 @@ Switch {
     checked: control.checked
     implicitHeight: Theme.toque
     implicitWidth: indicator.implicitWidth + leftPadding + rightPadding
-    onToggled: control.alternar(checked)
+    onToggled: control.toggle(checked)
     Keys.onReturnPressed: { toggle(); toggled() }
     Keys.onEnterPressed: { toggle(); toggled() }
     Accessible.role: Accessible.CheckBox

@@ -53,7 +53,7 @@ Item {
                     text: "✎"
                     font.pixelSize: Theme.tam(24)
                     Material.foreground: enabled ? Theme.acento : Theme.textoApagado
-                    onClicked: pantalla.form.control("Button1").pulsar()
+                    onClicked: pantalla.form.control("Button1").click()
                     Keys.onReturnPressed: clicked()
                     Keys.onEnterPressed: clicked()
                     Accessible.role: Accessible.Button

@@ -80,7 +80,7 @@ Item {
                         control: pantalla.form.control("iUser")
                         placeholderText: "Usuario"
                         nombre: "Usuario"
-                        onEnter: pantalla.form.control("iPass").enfocar(true)
+                        onEnter: pantalla.form.control("iPass").setFocus(true)
                     }
                     TzField {
                         Layout.fillWidth: true
@@ -88,7 +88,7 @@ Item {
                         placeholderText: "Contraseña"
                         nombre: "Contraseña"
                         echoMode: TextInput.Password
-                        onEnter: pantalla.form.control("SignInRectBTN").pulsar()
+                        onEnter: pantalla.form.control("SignInRectBTN").click()
                     }
                     TzButton {
                         Layout.fillWidth: true

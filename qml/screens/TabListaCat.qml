@@ -54,7 +54,7 @@ Item {
                 color: Theme.acento
             }
         }
-        onClicked: control.pulsar()
+        onClicked: control.click()
         Keys.onReturnPressed: segmento.clicked()
         Keys.onEnterPressed: segmento.clicked()
         Accessible.role: Accessible.Button
@@ -111,7 +111,7 @@ Item {
                     implicitWidth: Theme.toque
                     implicitHeight: Theme.toque
                     visible: pantalla.form.control("BuscarProBtn").visible
-                    onClicked: pantalla.form.control("BuscarProBtn").pulsar()
+                    onClicked: pantalla.form.control("BuscarProBtn").click()
                     Keys.onReturnPressed: clicked()
                     Keys.onEnterPressed: clicked()
                     Accessible.role: Accessible.Button

@@ -22,7 +22,7 @@ enum Menu { NuevaComanda = 1, ListaComandas = 3, Surtidos = 4, Resumen = 5, Conf
 
 bool Menu(FormaPrueba &p, int tile)
 {
-    p.f.controles.Tile.tocar(tile);
+    p.f.controles.Tile.click(tile);
     return p.esperarTarea();
 }
 } // namespace
@@ -43,7 +43,7 @@ bool IrA(FormaPrueba &p, Pantalla &v, const QString &pantalla, const std::functi
     if (pantalla == u"menu_principal")
         return listo();
     if (pantalla == u"conexion") {
-        c.ConfigurarBtn.pulsar();
+        c.ConfigurarBtn.click();
         return listo();
     }
     if (pantalla == u"cajon") {
@@ -59,7 +59,7 @@ bool IrA(FormaPrueba &p, Pantalla &v, const QString &pantalla, const std::functi
     if (pantalla == u"surtidos") {
         if (!Menu(p, Surtidos))
             return false;
-        c.RefreshBtn.pulsar();
+        c.RefreshBtn.click();
         return listo();
     }
 
@@ -68,32 +68,32 @@ bool IrA(FormaPrueba &p, Pantalla &v, const QString &pantalla, const std::functi
         return false;
     if (pantalla == u"mesas")
         return listo();
-    c.ListaMesa.tocar(1);
+    c.ListaMesa.click(1);
     if (!p.esperarTarea())
         return false;
     if (pantalla == u"categorias")
         return listo();
-    c.ListaCat.tocar(0);
+    c.ListaCat.click(0);
     if (!p.esperarTarea())
         return false;
     if (pantalla == u"productos")
         return listo();
     if (pantalla == u"modificadores") {
-        c.ListaPro.tocar(0); // Hot Cakes: with modifiers
-        c.AddPed.pulsar();
+        c.ListaPro.click(0); // Hot Cakes: with modifiers
+        c.AddPed.click();
         return listo() && c.ListaMod.visible();
     }
-    c.ListaPro.tocar(4);
-    c.AddPed.pulsar();
-    c.ListaPro.tocar(1);
-    c.AddPed.pulsar();
-    c.ComandaBtn.pulsar();
+    c.ListaPro.click(4);
+    c.AddPed.click();
+    c.ListaPro.click(1);
+    c.AddPed.click();
+    c.ComandaBtn.click();
     if (pantalla == u"comanda") {
-        c.ListPed.tocarDoble(0); // the quantity editor shows too
+        c.ListPed.doubleClick(0); // the quantity editor shows too
         return listo() && c.ToolBarCap.visible();
     }
     if (pantalla == u"confirmar_envio") {
-        c.EnviarPedidoBtn.pulsar();
+        c.EnviarPedidoBtn.click();
         return listo() && p.f.dialogos.abierto();
     }
     return false;

@@ -93,8 +93,8 @@ private slots:
         // Stored, the sizes show at once on the texts of fixed size; the lists and tiles take
         // them when the display settings are left, as a waiter does after changing them.
         const auto aplicar = [&] {
-            p.f.controles.Tile.tocar(6);
-            p.f.controles.BackBtn.pulsar();
+            p.f.controles.Tile.click(6);
+            p.f.controles.BackBtn.click();
         };
         QVERIFY(Pantallas::IrA(p, v, pantalla, aplicar));
         if (p.f.estado.IsLogged)

@@ -151,9 +151,9 @@ private slots:
         QFETCH(QString, dns);
         QFETCH(QString, url);
         FormaPrueba p;
-        p.f.controles.URLWSDL.editar(QStringLiteral("escrita a mano"));
-        p.f.controles.DNS.editar(QStringLiteral("x"));
-        p.f.controles.DNS.editar(dns);
+        p.f.controles.URLWSDL.edit(QStringLiteral("escrita a mano"));
+        p.f.controles.DNS.edit(QStringLiteral("x"));
+        p.f.controles.DNS.edit(dns);
         QCOMPARE(p.f.controles.URLWSDL.text(), url);
     }
 
@@ -164,10 +164,10 @@ private slots:
         auto &c = p.f.controles;
         c.iUser.setText(QStringLiteral("ana"));
         p.f.ConfigurarBtnClick();
-        c.URLWSDL.editar(QStringLiteral("http://nuevo:3269/WSTrazen.dll/wsdl/Itrazen"));
-        c.SwitchUser.alternar(false);
+        c.URLWSDL.edit(QStringLiteral("http://nuevo:3269/WSTrazen.dll/wsdl/Itrazen"));
+        c.SwitchUser.toggle(false);
         QCOMPARE(leer(p, QStringLiteral("UserPass")), QStringLiteral("<falta>")); // nothing before OK
-        c.OKBtn.pulsar();
+        c.OKBtn.click();
         QCOMPARE(leer(p, QStringLiteral("WSDL")), QStringLiteral("http://nuevo:3269/WSTrazen.dll/wsdl/Itrazen"));
         QCOMPARE(leer(p, QStringLiteral("UserPass")), QStringLiteral("0"));
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabItem1"));
@@ -186,15 +186,15 @@ private slots:
         const QString archivo = RutaDocumento(QStringLiteral("Pos_Prod.dat"));
         for (int i = 0; i < 12; ++i)
             e.ProductosGuardados.agregar({});
-        p.f.controles.Guardar.pulsar();
+        p.f.controles.Guardar.click();
         QCOMPARE(p.f.dialogos.historial().last(), QStringLiteral("Se han guardado 12 productos"));
         QCOMPARE(tamano(archivo), 12 * 10784);
-        p.f.controles.Button2.pulsar();
+        p.f.controles.Button2.click();
         QCOMPARE(p.f.dialogos.historial().last(), QStringLiteral("Se han depurado 12 productos"));
         QCOMPARE(e.NumProductosGuardados(), 0);
         QCOMPARE(tamano(archivo), 0);
         QCOMPARE(p.f.controles.LabelGuardarLista.text(), QStringLiteral("Guardar productos consultados (0)"));
-        p.f.controles.Guardar.pulsar();
+        p.f.controles.Guardar.click();
         QCOMPARE(p.f.dialogos.historial().last(), QStringLiteral("Se han guardado 0 productos"));
         QCOMPARE(tamano(archivo), 0);
     }
@@ -216,9 +216,9 @@ private slots:
     void enDemoNoSeTocaElDisco()
     {
         FormaPrueba p;
-        p.f.controles.Guardar.pulsar();
+        p.f.controles.Guardar.click();
         QCOMPARE(p.f.dialogos.historial().last(), QStringLiteral("Se han guardado 19 productos"));
-        p.f.controles.Button2.pulsar();
+        p.f.controles.Button2.click();
         QVERIFY(!QFileInfo::exists(RutaDocumento(QStringLiteral("Pos_Prod.dat"))));
     }
 

@@ -153,7 +153,7 @@ private slots:
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabEmpresa"));
         // Only "Salir" lets it close.
         QSignalSpy salir(&p.f, &TTabbedForm::salir);
-        p.f.controles.CerrarAppBtn.pulsar();
+        p.f.controles.CerrarAppBtn.click();
         QCOMPARE(salir.count(), 1);
         QVERIFY(p.f.estado.Salida);
         QVERIFY(p.f.FormCloseQuery());

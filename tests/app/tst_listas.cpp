@@ -53,11 +53,11 @@ private slots:
     {
         TileList tiles(QStringLiteral("ListaMod"));
         tiles.add({QStringLiteral("a")});
-        tiles.setDibujo([](const TileList &, int, AspectoTile &a) {
+        tiles.setCustomizer([](const TileList &, int, AspectoTile &a) {
             a.relleno = Qt::yellow;
             throw std::runtime_error("a failure while drawing keeps the look so far");
         });
-        QCOMPARE(tiles.aspecto(0).relleno, QColor(Qt::yellow));
+        QCOMPARE(tiles.look(0).relleno, QColor(Qt::yellow));
         QCOMPARE(tiles.data(tiles.index(0), TileList::FillRole).value<QColor>(), QColor(Qt::yellow));
     }
 };

@@ -146,13 +146,13 @@ private slots:
         FormaPrueba p;
         QVERIFY(p.iniciarSesion());
         auto &c = p.f.controles;
-        c.Tile.tocar(6);
+        c.Tile.click(6);
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabSettings"));
-        c.Button2.pulsar();
+        c.Button2.click();
         p.mensajes();
         QVERIFY(c.BackBtn.visible());
-        c.Fuente1.editar(QStringLiteral("15"));
-        c.BackBtn.pulsar();
+        c.Fuente1.edit(QStringLiteral("15"));
+        c.BackBtn.click();
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabEmpresa"));
         QCOMPARE(p.f.estado.FuenteCuadros, 15);
     }
@@ -170,11 +170,11 @@ private slots:
         };
         QVERIFY(p.iniciarSesion());
         auto &c = p.f.controles;
-        c.Tile.tocar(2); // "Mesas"
+        c.Tile.click(2); // "Mesas"
         QVERIFY(QTest::qWaitFor([&] { return llegada.tryAcquire(); }, 15000));
-        c.CerrarSessionBtn.pulsar();
-        c.ConfigurarBtn.pulsar();
-        c.MainMenuBtn.pulsar();
+        c.CerrarSessionBtn.click();
+        c.ConfigurarBtn.click();
+        c.MainMenuBtn.click();
         QVERIFY(p.f.estado.IsLogged);
         QVERIFY(p.f.FormCloseQuery()); // asked to close while the task runs: it closes
         QVERIFY(p.f.estado.Salida);
@@ -188,8 +188,8 @@ private slots:
     {
         FormaPrueba p;
         auto &t = p.f.controles.Tile;
-        t.setDibujo([](const TileList &, int, AspectoTile &) { throw std::runtime_error("sin fuente"); });
-        (void)t.aspecto(1);
+        t.setCustomizer([](const TileList &, int, AspectoTile &) { throw std::runtime_error("sin fuente"); });
+        (void)t.look(1);
         QTRY_COMPARE(p.f.dialogos.texto(), QStringLiteral("Error Tile1 sin fuente"));
         QCOMPARE(p.f.dialogos.tipo(), QStringLiteral("simple"));
     }
@@ -288,16 +288,16 @@ private slots:
         QVERIFY(p.iniciarSesion());
         QVERIFY(c.MainMenuBtn.enabled() && c.CerrarSessionBtn.enabled());
         c.MultiView1.setVisible(true); // the waiter opened the drawer
-        c.CerrarSessionBtn.pulsar();
+        c.CerrarSessionBtn.click();
         QVERIFY(!c.MultiView1.visible());
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabItem1"));
         QCOMPARE(c.ToolBarLabel.text(), QStringLiteral("POS"));
         QVERIFY(!p.f.estado.IsLogged);
         QVERIFY(!c.MainMenuBtn.enabled() && !c.CerrarSessionBtn.enabled());
         QVERIFY(c.ConfigurarBtn.enabled());
-        c.MainMenuBtn.pulsar(); // disabled: nothing happens
+        c.MainMenuBtn.click(); // disabled: nothing happens
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabItem1"));
-        c.ConfigurarBtn.pulsar();
+        c.ConfigurarBtn.click();
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabURL"));
         QCOMPARE(c.ToolBarLabel.text(), QStringLiteral("Configurar"));
     }
@@ -324,7 +324,7 @@ private slots:
         FormaPrueba p;
         QVERIFY(p.iniciarSesion());
         p.f.estado.VersionServicio = version;
-        p.f.controles.Tile.tocar(tile);
+        p.f.controles.Tile.click(tile);
         QVERIFY(p.esperarTarea());
         QCOMPARE(p.f.activeTab(), tab);
         QCOMPARE(p.f.dialogos.historial().contains(QStringLiteral("Requiere el WS 1.0.77")), mensaje);

@@ -71,7 +71,7 @@ private slots:
         MesasRetenidas s;
         QVERIFY(s.p.iniciarSesion());
         Pantalla v(s.p.f);
-        s.p.f.controles.Tile.tocar(2); // "Mesas"
+        s.p.f.controles.Tile.click(2); // "Mesas"
         QVERIFY(QTest::qWaitFor([&] { return s.llegada.tryAcquire(); }, 15000));
         QTRY_VERIFY(s.p.f.ActivityDialog1.shown());
         v.arrastrar(QPoint(2, 400), QPoint(320, 400));
@@ -90,7 +90,7 @@ private slots:
         MesasRetenidas s;
         QVERIFY(s.p.iniciarSesion());
         Pantalla v(s.p.f);
-        s.p.f.controles.Tile.tocar(2);
+        s.p.f.controles.Tile.click(2);
         QVERIFY(QTest::qWaitFor([&] { return s.llegada.tryAcquire(); }, 15000));
         v.ventana()->close();
         QTRY_VERIFY(!v.ventana()->isVisible());
@@ -105,7 +105,7 @@ private slots:
         FormaPrueba p;
         QVERIFY(p.iniciarSesion());
         Pantalla v(p.f);
-        p.f.controles.Tile.tocar(6); // "Configuracion"
+        p.f.controles.Tile.click(6); // "Configuracion"
         v.dibujar();
         auto *ajustes = qobject_cast<QQuickItem *>(v.item(QStringLiteral("TabSettings")));
         QVERIFY(ajustes);
@@ -140,7 +140,7 @@ private slots:
         FormaPrueba p;
         QVERIFY(p.iniciarSesion());
         Pantalla v(p.f);
-        p.f.controles.Tile.tocar(6);
+        p.f.controles.Tile.click(6);
         v.dibujar();
         for (const char *n : {"Guardar", "Button2", "CancelarNotificacionBtn"}) {
             QQuickItem *b = v.item(QString::fromLatin1(n));
@@ -158,7 +158,7 @@ private slots:
         s.salida.release(5);
         QVERIFY(s.p.iniciarSesion());
         Pantalla v(s.p.f);
-        s.p.f.controles.Tile.tocar(2);
+        s.p.f.controles.Tile.click(2);
         QVERIFY(s.p.esperarTarea());
         auto &l = s.p.f.controles.ListaMesa;
         QVERIFY(l.pageCount() >= 2);

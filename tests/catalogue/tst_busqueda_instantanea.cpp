@@ -36,7 +36,7 @@ class TstBusquedaInstantanea : public QObject {
     static void teclear(FormaPrueba &p, const QString &texto)
     {
         for (qsizetype i = 1; i <= texto.size(); ++i)
-            p.f.controles.TextoP.editar(texto.left(i));
+            p.f.controles.TextoP.edit(texto.left(i));
     }
 
     /// The descriptions ListaPro shows, in order, read through the products at their Tags.
@@ -134,9 +134,9 @@ private slots:
         QVERIFY(categoria(*p, 1));
         QCOMPARE(c.ListaPro.count(), 2000);
         QCOMPARE(c.ListaPro.pageCount(), 223); // 9 tiles a page
-        c.NextBtn.pulsar();
-        c.NextBtn.pulsar();
-        c.ListaPro.tocar(2 * 9 + 4);
+        c.NextBtn.click();
+        c.NextBtn.click();
+        c.ListaPro.click(2 * 9 + 4);
         QCOMPARE(c.ListaPro.tile(c.ListaPro.selectedIndex()).caption, QStringLiteral("Flan napolitano 23\r$ 32.00"));
 
         teclear(*p, QStringLiteral("TAMPIQUEÑA"));
@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(c.ListaPro.pageCount(), 28);
         QCOMPARE(c.ListaPro.page(), 0);
         QCOMPARE(c.ListaPro.selectedIndex(), -1);
-        c.NextBtn.pulsar();
+        c.NextBtn.click();
         QCOMPARE(c.ListaPro.tile(9).caption, QStringLiteral("Carne tampiqueña 73\r$ 82.00"));
         teclear(*p, QStringLiteral("tampiquena 177"));
         QCOMPARE(mostrados(*p), (QStringList{"Carne tampiqueña 177", "Carne tampiqueña 777", "Carne tampiqueña 1177",
@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(menu::filtrosPedidos(*p), QStringList{cat(1)}); // typing asked nothing
 
         // An empty text brings back the list shown before, where it was.
-        c.TextoP.editar({});
+        c.TextoP.edit({});
         QCOMPARE(c.ListaPro.count(), 2000);
         QCOMPARE(c.ListaPro.page(), 2);
         QCOMPARE(c.ListaPro.selectedIndex(), 2 * 9 + 4);
@@ -172,12 +172,12 @@ private slots:
         // The button asks the service with the text as typed; its answer takes the place
         // of what the typing found.
         teclear(*p, QStringLiteral("tampiquena 17"));
-        c.BuscarProBtn.pulsar();
+        c.BuscarProBtn.click();
         QVERIFY(menu::esperarProductos(*p));
         QCOMPARE(menu::filtrosPedidos(*p), (QStringList{cat(1), "@tampiquena 17"}));
         QCOMPARE(mostrados(*p), QStringList{"Carne tampiqueña 17"});
         QCOMPARE(p->f.estado.ListaProductos.Count, 1);
-        QVERIFY(!c.ListaPro.filtrada());
+        QVERIFY(!c.ListaPro.filtered());
     }
 
     /// Products saved by an earlier category show too, once, and are added to the comanda
@@ -206,14 +206,14 @@ private slots:
         QCOMPARE(t.caption, QStringLiteral("Flan napolitano\r$ 45.00"));
         QCOMPARE(menu::imagen(t), QByteArray("jpg-flan")); // from its saved picture file
         QCOMPARE(c.ListaPro.selectedIndex(), 0);
-        c.AddPed.pulsar();
+        c.AddPed.click();
         QVERIFY(c.ListaMod.visible()); // the saved dish keeps its modifiers
-        c.ListaMod.tocar(12); // TERMINAR
+        c.ListaMod.click(12); // TERMINAR
         QCOMPARE(p->f.estado.PedidoActual.Count, 1);
         QCOMPARE(p->f.estado.PedidoActual.ArrayDetalle[0]->Producto, QStringLiteral("Flan napolitano"));
         QVERIFY(c.ListaPro.visible());
 
-        c.TextoP.editar({});
+        c.TextoP.edit({});
         QCOMPARE(mostrados(*p), (QStringList{"Café de olla", "Café americano"}));
         QCOMPARE(p->f.estado.ListaProductos.ArrayProducto.size(), 2);
         QCOMPARE(menu::filtrosPedidos(*p), (QStringList{cat(1), cat(2)}));
@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(p->f.controles.ListaPro.count(), 4);
         QVERIFY(categoria(*p, 1));
         QCOMPARE(p->f.controles.ListaPro.count(), 30);
-        QVERIFY(!p->f.controles.ListaPro.filtrada());
+        QVERIFY(!p->f.controles.ListaPro.filtered());
         QCOMPARE(menu::filtrosPedidos(*p), QStringList{cat(1)});
         QCOMPARE(p->f.estado.NumProductosGuardados(), 30);
         // The next keystroke starts from the list now shown.

@@ -82,9 +82,9 @@ private slots:
         QVERIFY(!menu::imagen(c.ListaCat.tile(0)).isEmpty());
 
         // Antojitos has subcategories; Tacos is subcategory 11.
-        c.ListaCat.tocar(tileCon(c.ListaCat, QStringLiteral("Antojitos")));
+        c.ListaCat.click(tileCon(c.ListaCat, QStringLiteral("Antojitos")));
         QCOMPARE(c.ListaSubCat.count(), 3);
-        c.ListaSubCat.tocar(tileCon(c.ListaSubCat, QStringLiteral("Tacos")));
+        c.ListaSubCat.click(tileCon(c.ListaSubCat, QStringLiteral("Tacos")));
         QVERIFY(s.esperar());
         QCOMPARE(f.estado.UltimoFiltro, QStringLiteral("(PRODUCTO.NUCATEGORIA=1) and (PRODUCTO.NUSUBCATEGORIA=11)"));
         QCOMPARE(c.ListaPro.count(), 5);
@@ -94,40 +94,40 @@ private slots:
         QVERIFY(!menu::imagen(c.ListaPro.tile(pastor)).isEmpty());
 
         // A line with a modifier; the company's prices include IVA.
-        c.ListaPro.tocar(pastor);
-        c.Cantidad.editar(QStringLiteral("2"));
-        c.AddPed.pulsar();
+        c.ListaPro.click(pastor);
+        c.Cantidad.edit(QStringLiteral("2"));
+        c.AddPed.click();
         QVERIFY(c.ListaMod.visible());
         QCOMPARE(c.ListaMod.tile(2).caption, QStringLiteral("Sin cebolla"));
-        c.ListaMod.tocar(2);
-        c.ListaMod.tocar(12);
+        c.ListaMod.click(2);
+        c.ListaMod.click(12);
         QCOMPARE(f.estado.PedidoActual.Count, 1);
         QCOMPARE(c.ListPed.fila(0).texto, QStringLiteral("Tacos al Pastor Orden de 4\r ** Sin cebolla"));
         QCOMPARE(c.ListPed.fila(0).detalle, QStringLiteral("2 X\r$ 190.00"));
 
         // A category without subcategories lists its products directly.
-        c.Btn1.pulsar();
-        c.ListaCat.tocar(tileCon(c.ListaCat, QStringLiteral("Sopas")));
+        c.Btn1.click();
+        c.ListaCat.click(tileCon(c.ListaCat, QStringLiteral("Sopas")));
         QVERIFY(s.esperar());
         QCOMPARE(c.ListaSubCat.count(), 0);
         QCOMPARE(c.ListaPro.count(), 4);
 
         // Desserts fill more than one page; the bar turns to the second.
-        c.Btn1.pulsar();
-        c.ListaCat.tocar(tileCon(c.ListaCat, QStringLiteral("Postres")));
+        c.Btn1.click();
+        c.ListaCat.click(tileCon(c.ListaCat, QStringLiteral("Postres")));
         QVERIFY(s.esperar());
         QVERIFY(c.ListaPro.count() > c.ListaPro.pageSize());
         QCOMPARE(c.ListaPro.pageCount(), 2);
-        c.NextBtn.pulsar();
+        c.NextBtn.click();
         QCOMPARE(c.ListaPro.page(), 1);
         QCOMPARE(c.ListaPro.pageModel()->rowCount(), c.ListaPro.count() - c.ListaPro.pageSize());
-        c.PriorBtn.pulsar();
+        c.PriorBtn.click();
         QCOMPARE(c.ListaPro.page(), 0);
 
         // A code with a quantity: the one product found is ready to add. Its IEPS comes
         // out of the price by the company's mode 0.
-        c.TextoP.editar(QStringLiteral("3*411"));
-        c.BuscarProBtn.pulsar();
+        c.TextoP.edit(QStringLiteral("3*411"));
+        c.BuscarProBtn.click();
         QVERIFY(s.esperar());
         QCOMPARE(c.ListaPro.count(), 1);
         QCOMPARE(c.ListaPro.selectedIndex(), 0);
@@ -143,9 +143,9 @@ private slots:
         // Back to Tacos: served from the saved list with the cached pictures, no request.
         const int antes = llamadas(sim, QStringLiteral("ListaProductoConFoto"));
         QCOMPARE(antes, 4); // Tacos, Sopas, Postres and the code
-        c.Btn1.pulsar();
-        c.ListaCat.tocar(tileCon(c.ListaCat, QStringLiteral("Antojitos")));
-        c.ListaSubCat.tocar(tileCon(c.ListaSubCat, QStringLiteral("Tacos")));
+        c.Btn1.click();
+        c.ListaCat.click(tileCon(c.ListaCat, QStringLiteral("Antojitos")));
+        c.ListaSubCat.click(tileCon(c.ListaSubCat, QStringLiteral("Tacos")));
         QVERIFY(s.esperar());
         QCOMPARE(llamadas(sim, QStringLiteral("ListaProductoConFoto")), antes);
         QVERIFY(f.estado.ListaProductosRestaurada);
@@ -154,13 +154,13 @@ private slots:
 
         // A fault from the server: the message, an empty list, and the filter asked again later.
         QVERIFY(sim.ajustar({{QStringLiteral("fault_en"), QStringLiteral("ListaProductoConFoto")}}));
-        c.TextoP.editar(QStringLiteral("pozole"));
-        c.BuscarProBtn.pulsar();
+        c.TextoP.edit(QStringLiteral("pozole"));
+        c.BuscarProBtn.click();
         QVERIFY(s.esperar());
         QCOMPARE(f.dialogos.historial(), QStringList{"No hay conexión al URL"});
         QCOMPARE(c.ListaPro.count(), 0);
         QVERIFY(sim.ajustar({{QStringLiteral("fault_en"), QString()}}));
-        c.BuscarProBtn.pulsar();
+        c.BuscarProBtn.click();
         QVERIFY(s.esperar());
         QCOMPARE(c.ListaPro.count(), 1);
         QCOMPARE(c.ListaPro.tile(0).caption, QStringLiteral("Pozole rojo\r$ 130.00"));

@@ -89,8 +89,8 @@ private slots:
         QVERIFY(!QFile::exists(p.carpeta() + QStringLiteral("/cat3.jpg")));
         QVERIFY(p.f.controles.ListaCat.tile(0).picture.isEmpty());
         // Without pictures the caption fills the tile.
-        QCOMPARE(p.f.controles.ListaCat.aspecto(0).lineasTexto, 0);
-        QVERIFY(!p.f.controles.ListaCat.aspecto(0).mostrarImagen);
+        QCOMPARE(p.f.controles.ListaCat.look(0).lineasTexto, 0);
+        QVERIFY(!p.f.controles.ListaCat.look(0).mostrarImagen);
     }
 
     void aspectoDeLosTiles()
@@ -98,7 +98,7 @@ private slots:
         auto p = conCategorias(menu::categorias({menu::categoria(1, "Desayunos")}));
         QVERIFY(p);
         p->f.estado.FuenteCuadros = 15;
-        const AspectoTile a = p->f.controles.ListaCat.aspecto(0);
+        const AspectoTile a = p->f.controles.ListaCat.look(0);
         QCOMPARE(a.relleno, QColor(Qt::white));
         QCOMPARE(a.colorTexto, QColor(Qt::blue));
         QCOMPARE(a.tamFuente, 15);
@@ -166,7 +166,7 @@ private slots:
              menu::categoria(5, "Comidas 2", {}, {menu::subcategoria(14, "Carnes")})}));
         QVERIFY(p);
         auto &c = p->f.controles;
-        c.ListaCat.tocar(0);
+        c.ListaCat.click(0);
         QCOMPARE(p->f.estado.NuCategoria, 5);
         QVERIFY(c.ListaSubCat.visible() && !c.ListaCat.visible());
         // Every category with that number contributes, in list order.
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(menu::filtrosPedidos(*p), QStringList());
 
         menu::responderProductos(*p, menu::productos({menu::producto("1", "Lasaña", 120)}));
-        c.ListaSubCat.tocar(0);
+        c.ListaSubCat.click(0);
         QVERIFY(p->esperarTarea());
         QCOMPARE(p->f.estado.NuSubCategoria, 12);
         QCOMPARE(menu::filtrosPedidos(*p),
@@ -199,7 +199,7 @@ private slots:
         // "c.jpg" cannot be replaced: a folder stands in its place.
         QVERIFY(QDir(p->carpeta()).mkpath(QStringLiteral("c.jpg/x")));
         auto &c = p->f.controles;
-        c.ListaCat.tocar(0);
+        c.ListaCat.click(0);
         QCOMPARE(p->f.dialogos.historial(), QStringList{QStringLiteral("Error al cargar subcategorias")});
         QVERIFY(c.ListaSubCat.visible());
         QCOMPARE(c.ListaSubCat.count(), 1);
@@ -222,10 +222,10 @@ private slots:
             {menu::categoria(5, "Comidas", {}, {menu::subcategoria(12, "Pastas")}), postres}));
         QVERIFY(p);
         auto &c = p->f.controles;
-        c.ListaCat.tocar(0);
+        c.ListaCat.click(0);
         QCOMPARE(c.ListaSubCat.count(), 1);
-        c.Btn1.pulsar();
-        c.ListaCat.tocar(1);
+        c.Btn1.click();
+        c.ListaCat.click(1);
         QVERIFY(p->esperarTarea());
         QCOMPARE(c.ListaSubCat.count(), 0);
         QVERIFY(!c.Btn2.enabled());
@@ -241,7 +241,7 @@ private slots:
         auto p = conCategorias(l);
         QVERIFY(p);
         QCOMPARE(p->f.controles.ListaCat.count(), 2);
-        p->f.controles.ListaCat.tocar(1);
+        p->f.controles.ListaCat.click(1);
         QCOMPARE(p->f.estado.NuCategoria, 3);
         QCOMPARE(p->f.controles.ListaSubCat.count(), 1);
     }
@@ -255,17 +255,17 @@ private slots:
         QVERIFY(p);
         auto &c = p->f.controles;
         QCOMPARE(c.ListaCat.pageCount(), 3); // 3 rows × 3 columns per page
-        c.NextBtn.pulsar();
-        c.NextBtn.pulsar();
-        c.NextBtn.pulsar();
+        c.NextBtn.click();
+        c.NextBtn.click();
+        c.NextBtn.click();
         QCOMPARE(c.ListaCat.page(), 2);
-        c.PriorBtn.pulsar();
+        c.PriorBtn.click();
         QCOMPARE(c.ListaCat.page(), 1);
 
-        c.ListaCat.tocar(0);
+        c.ListaCat.click(0);
         QCOMPARE(c.ListaCat.page(), 0); // every switch of list goes back to the first page
         menu::responderProductos(*p, menu::productos({menu::producto("1", "Uno", 1), menu::producto("2", "Dos", 2)}));
-        c.ListaSubCat.tocar(0);
+        c.ListaSubCat.click(0);
         QVERIFY(p->esperarTarea());
 
         struct Caso {
@@ -276,7 +276,7 @@ private slots:
                               Caso{&c.Btn3, false, false, true, true}}) {
             c.ToolBarOtro.setEnabled(true);
             c.LabelInfo.setText(QStringLiteral("algo"));
-            k.boton->pulsar();
+            k.boton->click();
             QCOMPARE(c.ListaCat.visible(), k.cat);
             QCOMPARE(c.ListaSubCat.visible(), k.sub);
             QCOMPARE(c.ListaPro.visible(), k.pro);
@@ -304,7 +304,7 @@ private slots:
         QCOMPARE(c.ListaCat.count(), 4);
         QCOMPARE(c.ListaCat.tile(3).caption, QStringLiteral("BEBIDAS"));
         // A category goes straight to its dishes, although it carries one subcategory.
-        c.ListaCat.tocar(0);
+        c.ListaCat.click(0);
         QVERIFY(p.esperarTarea());
         QVERIFY(c.ListaPro.visible());
         QCOMPARE(c.ListaSubCat.count(), 0);

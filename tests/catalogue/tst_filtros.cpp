@@ -57,8 +57,8 @@ private slots:
         FormaPrueba p(FormaPrueba::iniServidor());
         QVERIFY(p.iniciarSesion());
         auto &c = p.f.controles;
-        c.TextoP.editar(texto);
-        c.BuscarProBtn.pulsar();
+        c.TextoP.edit(texto);
+        c.BuscarProBtn.click();
         QVERIFY(p.esperarTarea());
         QCOMPARE(menu::filtrosPedidos(p), where.isEmpty() ? QStringList() : QStringList{where});
         QTEST(c.Cantidad.text(), "cantidad");
@@ -79,9 +79,9 @@ private slots:
         QFETCH(QString, texto);
         FormaPrueba p(FormaPrueba::iniServidor());
         QVERIFY(p.iniciarSesion());
-        QSignalSpy foco(&p.f.controles.ListaPro, &TileList::focoPedido);
-        p.f.controles.TextoP.editar(texto);
-        p.f.controles.BuscarProBtn.pulsar();
+        QSignalSpy foco(&p.f.controles.ListaPro, &TileList::focusRequested);
+        p.f.controles.TextoP.edit(texto);
+        p.f.controles.BuscarProBtn.click();
         QVERIFY(p.esperarTarea());
         QCOMPARE(foco.count(), 1);
     }
@@ -90,7 +90,7 @@ private slots:
     {
         FormaPrueba p(FormaPrueba::iniServidor());
         QVERIFY(p.iniciarSesion());
-        p.f.controles.TextoP.editar(QStringLiteral("coca"));
+        p.f.controles.TextoP.edit(QStringLiteral("coca"));
         p.f.catalogo().TextoPKeyDown(Qt::Key_A);
         QVERIFY(p.esperarTarea());
         QVERIFY(menu::filtrosPedidos(p).isEmpty());

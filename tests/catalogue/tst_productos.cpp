@@ -66,7 +66,7 @@ private slots:
         QVERIFY(c.ListaPro.visible() && c.Captura.visible() && c.ToolBar1.visible() && c.Btn3.checked());
         QCOMPARE(p->servicio->llamadas(QStringLiteral("ListaProductoConFoto"))[0].argumentos,
                  (QStringList{"User=ana", "Pass=123", "Where=" + cat(1), "Foto=1"}));
-        const AspectoTile a = c.ListaPro.aspecto(0);
+        const AspectoTile a = c.ListaPro.look(0);
         QCOMPARE(a.colorTexto, QColor(Qt::blue));
         QCOMPARE(a.lineasTexto, 3); // a two-line name and the price
         QVERIFY(a.mostrarImagen);
@@ -233,7 +233,7 @@ private slots:
         QVERIFY(!QFile::exists(p.carpeta() + QStringLiteral("/1.jpg")));
         QVERIFY(p.f.controles.ListaPro.tile(0).picture.isEmpty());
         QCOMPARE(Leer(p.f.estado.ProductosGuardados.registro(0)).Foto, QString());
-        QCOMPARE(p.f.controles.ListaPro.aspecto(0).lineasTexto, 0);
+        QCOMPARE(p.f.controles.ListaPro.look(0).lineasTexto, 0);
     }
 
     void tocarProductoLoSeleccionaYVaciaPendientes()
@@ -242,11 +242,11 @@ private slots:
         QVERIFY(p);
         categoria(*p, 1);
         p->f.estado.EspPendiente = {"a", "b", "", "", "", "c"};
-        p->f.controles.ListaPro.tocar(1);
+        p->f.controles.ListaPro.click(1);
         QCOMPARE(p->f.controles.ListaPro.selectedIndex(), 1);
         QCOMPARE(p->f.estado.EspPendiente, (std::array<QString, 6>{}));
         QCOMPARE(p->f.estado.PedidoActual.Count, 0);
-        p->f.controles.ListaPro.detalle(0);
+        p->f.controles.ListaPro.showDetail(0);
         QCOMPARE(p->f.controles.ListaPro.selectedIndex(), 0);
     }
 
@@ -260,8 +260,8 @@ private slots:
         QCOMPARE(c.ListaPro.tile(0).caption, QStringLiteral("Cafe\r$ 40.00"));
         QCOMPARE(p.f.estado.NumProductosGuardados(), 19);
         // A search finds nothing saved and shows the list held before.
-        c.TextoP.editar(QStringLiteral("coca"));
-        c.BuscarProBtn.pulsar();
+        c.TextoP.edit(QStringLiteral("coca"));
+        c.BuscarProBtn.click();
         QVERIFY(p.esperarTarea());
         QCOMPARE(c.ListaPro.count(), 5);
         QCOMPARE(p.f.estado.UltimoFiltro, QStringLiteral("@coca"));
@@ -269,8 +269,8 @@ private slots:
         QCOMPARE(p.f.estado.NumProductosGuardados(), 19);
 
         // Some demo dishes offer modifiers.
-        c.ListaPro.tocar(0);
-        c.AddPed.pulsar();
+        c.ListaPro.click(0);
+        c.AddPed.click();
         QVERIFY(c.ListaMod.visible());
         QCOMPARE(c.ListaMod.tile(5).caption, QStringLiteral("Americano"));
         QVERIFY(!c.ListaMod.tile(1).selectable);
@@ -287,7 +287,7 @@ private slots:
         categoria(p, 2);
         QCOMPARE(c.ListaPro.count(), 6);
         QCOMPARE(c.ListaPro.pageCount(), 2);
-        c.NextBtn.pulsar();
+        c.NextBtn.click();
         QCOMPARE(c.ListaPro.page(), 1);
         QCOMPARE(c.ListaPro.pageModel()->data(c.ListaPro.pageModel()->index(0, 0), TileList::CaptionRole)
                      .toString()

@@ -85,7 +85,7 @@ class TstCocinaSim : public QObject {
         for (int i = 0; i < c.ListaMesa.count(); ++i)
             if (c.ListaMesa.tile(i).caption.startsWith(QStringLiteral("Privado")))
                 privado = i;
-        if (privado < 0 || !p.tarea([&] { c.ListaMesa.tocar(privado); }))
+        if (privado < 0 || !p.tarea([&] { c.ListaMesa.click(privado); }))
             return 0;
 
         TPedido &ped = p.f().estado.PedidoActual;
@@ -106,11 +106,11 @@ class TstCocinaSim : public QObject {
         }
         p.f().lineasPedido().LlenarPedido();
         p.f().Validar();
-        c.ComandaBtn.pulsar();
-        c.Nombre.editar(cliente);
-        c.Per.editar(QStringLiteral("2"));
+        c.ComandaBtn.click();
+        c.Nombre.edit(cliente);
+        c.Per.edit(QStringLiteral("2"));
         const bool enviada = p.tarea([&] {
-            c.EnviarPedidoBtn.pulsar();
+            c.EnviarPedidoBtn.click();
             p.f().dialogos.responder(QStringLiteral("Yes"));
         });
         if (!enviada || !p.mensajes().isEmpty())
@@ -146,7 +146,7 @@ private slots:
 
         // The kitchen has both dishes ready.
         QCOMPARE(m_sim->marcarListos(numero), 2);
-        QVERIFY(p.tarea([&] { c.Tile.tocar(4); c.RefreshBtn.pulsar(); }));
+        QVERIFY(p.tarea([&] { c.Tile.click(4); c.RefreshBtn.click(); }));
         QCOMPARE(p.f().activeTab(), QStringLiteral("TabSurtido"));
         QVERIFY(p.mensajes().isEmpty());
         QCOMPARE(c.LabelSer.text(), QStringLiteral("Ordenes a Servir"));
@@ -168,7 +168,7 @@ private slots:
 
         // "Marcar como Leído": the server marks them, the notification goes.
         QVERIFY(p.tarea([&] {
-            c.MarcarSurtidoBtn.pulsar();
+            c.MarcarSurtidoBtn.click();
             p.f().dialogos.responder(QStringLiteral("Yes"));
         }));
         QVERIFY(p.mensajes().isEmpty());
@@ -180,7 +180,7 @@ private slots:
         for (const QJsonValue &pl : platillos)
             QCOMPARE(pl[QStringLiteral("estado")].toString(), QStringLiteral("leido"));
 
-        QVERIFY(p.tarea([&] { c.RefreshBtn.pulsar(); }));
+        QVERIFY(p.tarea([&] { c.RefreshBtn.click(); }));
         QCOMPARE(c.PlatillosT.text(), QStringLiteral("0"));
     }
 
@@ -195,21 +195,21 @@ private slots:
                                  LeerReal(c.PropinasT.text()), LeerReal(c.TotalT.text())};
         };
         p.f().EmpresaBtnClick();
-        QVERIFY(p.tarea([&] { c.Tile.tocar(5); }));
+        QVERIFY(p.tarea([&] { c.Tile.click(5); }));
         QVERIFY(p.mensajes().isEmpty());
         QCOMPARE(p.f().activeTab(), QStringLiteral("TabResumen"));
         const QList<double> antes = cifras();
         QVERIFY(antes[0] >= 1);
 
         QVERIFY(m_sim->cerrarComanda(numero, 50));
-        c.BackBtn.pulsar();
-        QVERIFY(p.tarea([&] { c.Tile.tocar(5); }));
+        c.BackBtn.click();
+        QVERIFY(p.tarea([&] { c.Tile.click(5); }));
         QCOMPARE(cifras(), (QList<double>{antes[0] - 1, antes[1] + 1, antes[2] + 50, antes[3]}));
 
         // The server goes away: the message, and the screen stays where it was.
         QVERIFY(m_sim->detener());
-        c.BackBtn.pulsar();
-        QVERIFY(p.tarea([&] { c.Tile.tocar(5); }));
+        c.BackBtn.click();
+        QVERIFY(p.tarea([&] { c.Tile.click(5); }));
         const QStringList mensajes = p.mensajes();
         QCOMPARE(mensajes.size(), 1);
         QVERIFY2(mensajes.first().startsWith(QStringLiteral("No hay conexión al URL\r")), qPrintable(mensajes.first()));

@@ -19,7 +19,7 @@ class TstResumen : public QObject {
     static bool Abrir(FormaPrueba &p)
     {
         QSignalSpy fin(&p.f.tareas, &Tareas::terminada);
-        p.f.controles.Tile.tocar(5);
+        p.f.controles.Tile.click(5);
         return QTest::qWaitFor([&] { return fin.count() == 1; }, 15000);
     }
 
@@ -78,7 +78,7 @@ private slots:
             return 1;
         };
         QVERIFY(Abrir(p));
-        p.f.controles.BackBtn.pulsar();
+        p.f.controles.BackBtn.click();
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabEmpresa"));
         QVERIFY(Abrir(p));
         QCOMPARE(p.f.controles.ComandasPenT.text(), QStringLiteral("2"));
@@ -95,7 +95,7 @@ private slots:
             return 1;
         };
         QVERIFY(Abrir(p));
-        c.BackBtn.pulsar();
+        c.BackBtn.click();
 
         p.servicio->respuestas.ObtenerResumen = [](int &a, int &, double &, double &) -> int {
             a = 99; // whatever a failed call left behind is not shown

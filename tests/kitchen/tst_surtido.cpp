@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(c.Impresora.items().value(indice), impresora); // refilled with the server's names
 
         QSignalSpy fin(&p.f.tareas, &Tareas::terminada);
-        c.Impresora.elegir(indice);
+        c.Impresora.choose(indice);
         QTRY_COMPARE(fin.count(), 1);
         const auto llamadas = p.servicio->llamadas("ObtenerSurtido");
         QCOMPARE(llamadas.size(), 1);
@@ -127,7 +127,7 @@ private slots:
     {
         FormaPrueba p(FormaPrueba::iniServidor());
         auto &c = p.f.controles;
-        c.Impresora.elegir(2);
+        c.Impresora.choose(2);
         p.f.surtido().Refresh();
         p.f.surtido().TimerSurTimer();
         QCOMPARE(p.notif1->permisosPedidos, 0);
@@ -156,14 +156,14 @@ private slots:
         FormaPrueba p(FormaPrueba::iniServidor());
         QVERIFY(p.iniciarSesion());
         auto &c = p.f.controles;
-        c.Tile.tocar(4); // "Surtidos" only opens the screen
+        c.Tile.click(4); // "Surtidos" only opens the screen
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabSurtido"));
         QVERIFY(c.RefreshBtn.visible() && c.BackBtn.visible());
         QCOMPARE(p.notif1->permisosPedidos, 0);
 
         Responder(p, Tres());
         QSignalSpy fin(&p.f.tareas, &Tareas::terminada);
-        c.RefreshBtn.pulsar();
+        c.RefreshBtn.click();
         QTRY_COMPARE(fin.count(), 1);
         QCOMPARE(c.PlatillosT.text(), QStringLiteral("3"));
     }
@@ -176,7 +176,7 @@ private slots:
         Responder(p, Tres());
         QVERIFY(Sondear(p));
 
-        c.MarcarSurtidoBtn.pulsar();
+        c.MarcarSurtidoBtn.click();
         QCOMPARE(p.f.dialogos.texto(), QStringLiteral("¿Marcar como Leído?"));
         QCOMPARE(p.f.dialogos.botonPorDefecto(), QStringLiteral("No"));
         p.f.dialogos.responder(QStringLiteral("No"));
@@ -201,7 +201,7 @@ private slots:
         Responder(p, {});
 
         QSignalSpy fin(&p.f.tareas, &Tareas::terminada);
-        c.MarcarSurtidoBtn.pulsar();
+        c.MarcarSurtidoBtn.click();
         p.f.dialogos.responder(QStringLiteral("Yes"));
         QVERIFY(!c.ListPla.visible());
         QTRY_COMPARE(fin.count(), 1);
@@ -222,7 +222,7 @@ private slots:
         QVERIFY(Sondear(p));
         Responder(p, {});
         QSignalSpy fin(&p.f.tareas, &Tareas::terminada);
-        p.f.controles.MarcarSurtidoBtn.pulsar();
+        p.f.controles.MarcarSurtidoBtn.click();
         p.f.dialogos.responder(QStringLiteral("Yes"));
         p.f.surtido().TimerSurTimer(); // before the permission answers arrive
         QTRY_COMPARE(fin.count(), 1);
@@ -246,7 +246,7 @@ private slots:
         QFETCH(QStringList, canceladas);
         FormaPrueba p;
         p.notif2->conceder = conceder;
-        p.f.controles.CancelarNotificacionBtn.pulsar();
+        p.f.controles.CancelarNotificacionBtn.click();
         QCOMPARE(p.notif2->permisosPedidos, 1);
         QTRY_COMPARE(p.notif1->canceladas, canceladas);
         QCOMPARE(p.notif1->permisosPedidos, 0); // silencing never polls
@@ -266,7 +266,7 @@ private slots:
         QVERIFY(p.notif1->programadas.isEmpty());
 
         QSignalSpy fin(&p.f.tareas, &Tareas::terminada);
-        c.MarcarSurtidoBtn.pulsar();
+        c.MarcarSurtidoBtn.click();
         p.f.dialogos.responder(QStringLiteral("Yes"));
         QTRY_COMPARE(fin.count(), 1);
         QCOMPARE(c.PlatillosT.text(), QStringLiteral("0"));
@@ -423,13 +423,13 @@ private slots:
             return std::optional(tres);
         };
         p.f.TimerSur.setInterval(10); // the minute, shortened
-        c.SwitchSur.alternar(true);
+        c.SwitchSur.toggle(true);
         QVERIFY(p.f.TimerSur.isActive());
         QVERIFY(c.TimerSur.enabled());
         QVERIFY(compuerta.esperarLlegada()); // a tick started a poll
 
         QSignalSpy fin(&p.f.tareas, &Tareas::terminada);
-        c.SwitchSur.alternar(false);
+        c.SwitchSur.toggle(false);
         QVERIFY(!p.f.TimerSur.isActive());
         QVERIFY(!c.TimerSur.enabled());
         QCoreApplication::processEvents(); // answers to the ticks before: dropped, a poll runs

@@ -14,8 +14,8 @@ class TstModificadores : public QObject {
         auto p = std::make_unique<FormaPrueba>(FormaPrueba::iniServidor());
         if (!menu::mostrarProductos(*p, lista))
             return nullptr;
-        p->f.controles.ListaPro.tocar(0);
-        p->f.controles.AddPed.pulsar();
+        p->f.controles.ListaPro.click(0);
+        p->f.controles.AddPed.click();
         return p;
     }
 
@@ -71,23 +71,23 @@ private slots:
         auto &c = p->f.controles;
         auto &e = p->f.estado;
         for (int i = 1; i <= 6; ++i)
-            c.ListaMod.tocar(i);
+            c.ListaMod.click(i);
         // The sixth is ignored and stays unmarked.
         QCOMPARE(e.EspPendiente, (EspPendientes{"a", "b", "c", "d", "e", ""}));
         QCOMPARE(marca(*p, 5), 1);
         QCOMPARE(marca(*p, 6), 0);
         QCOMPARE(caption(*p, 0), QStringLiteral("Tacos al pastor\r > a\r > b\r > c\r > d\r > e"));
-        AspectoTile a = c.ListaMod.aspecto(5);
+        AspectoTile a = c.ListaMod.look(5);
         QCOMPARE(a.relleno, QColor(0xFF, 0xFF, 0x00));
-        QCOMPARE(c.ListaMod.aspecto(6).relleno, QColor(Qt::white));
+        QCOMPARE(c.ListaMod.look(6).relleno, QColor(Qt::white));
 
         // Unmarking frees the slot; the next one marked goes there.
-        c.ListaMod.tocar(2);
-        c.ListaMod.tocar(6);
+        c.ListaMod.click(2);
+        c.ListaMod.click(6);
         QCOMPARE(e.EspPendiente, (EspPendientes{"a", "f", "c", "d", "e", ""}));
         QCOMPARE(marca(*p, 2), 0);
 
-        c.ListaMod.tocar(Modificadores::TileTerminar);
+        c.ListaMod.click(Modificadores::TileTerminar);
         QVERIFY(c.ListaPro.visible());
         QVERIFY(!c.ListaMod.visible());
         QCOMPARE(e.PedidoActual.Count, 1);
@@ -105,22 +105,22 @@ private slots:
         QVERIFY(p);
         auto &c = p->f.controles;
         auto &e = p->f.estado;
-        c.ListaMod.tocar(1);
+        c.ListaMod.click(1);
         QVERIFY(!c.Captura.visible()); // the search box, the quantity and the +
         QVERIFY(!c.Btn1.enabled() && !c.Btn2.enabled() && !c.Btn3.enabled());
-        c.TextoP.editar(QStringLiteral("agua"));
-        c.BuscarProBtn.pulsar();
+        c.TextoP.edit(QStringLiteral("agua"));
+        c.BuscarProBtn.click();
         p->f.catalogo().TextoPKeyDown(Qt::Key_Return);
-        c.Btn3.pulsar();
+        c.Btn3.click();
         p->f.catalogo().Btn1Click();
-        c.AddPed.pulsar();
+        c.AddPed.click();
         QVERIFY(p->esperarTarea());
         QVERIFY(c.ListaMod.visible() && !c.ListaPro.visible() && !c.ListaCat.visible());
         QCOMPARE(e.PedidoActual.Count, 0);
         QCOMPARE(e.EspPendiente[0], QStringLiteral("sin cebolla"));
         QCOMPARE(menu::filtrosPedidos(*p).size(), 1); // no search went out
         // TERMINAR adds the dish with what was marked, and the products come back.
-        c.ListaMod.tocar(Modificadores::TileTerminar);
+        c.ListaMod.click(Modificadores::TileTerminar);
         QCOMPARE(e.PedidoActual.Count, 1);
         QCOMPARE(e.PedidoActual.ArrayDetalle[0]->Esp1, QStringLiteral("sin cebolla"));
         QVERIFY(c.Captura.visible() && c.Btn3.enabled());
@@ -131,11 +131,11 @@ private slots:
         auto p = abrir(tacos({"sin cebolla", "picante", "sin cebolla"}));
         QVERIFY(p);
         auto &c = p->f.controles;
-        c.ListaMod.tocar(1);
+        c.ListaMod.click(1);
         QCOMPARE(p->f.estado.EspPendiente[0], QStringLiteral("sin cebolla"));
         QCOMPARE(marca(*p, 1), 1);
         QCOMPARE(marca(*p, 3), 1);
-        c.ListaMod.tocar(3);
+        c.ListaMod.click(3);
         QCOMPARE(p->f.estado.EspPendiente, (EspPendientes{}));
         QCOMPARE(marca(*p, 1), 0);
         QCOMPARE(marca(*p, 3), 0);
@@ -149,18 +149,18 @@ private slots:
         auto &c = p->f.controles;
         auto &e = p->f.estado;
         QVERIFY(!c.ToolBarOtro.enabled());
-        c.ListaMod.tocar(Modificadores::TileOtro);
+        c.ListaMod.click(Modificadores::TileOtro);
         QVERIFY(c.ToolBarOtro.enabled());
-        c.ModPer.editar(QStringLiteral("para llevar"));
-        c.ModPerBtn.pulsar();
+        c.ModPer.edit(QStringLiteral("para llevar"));
+        c.ModPerBtn.click();
         QCOMPARE(e.EspPendiente[5], QStringLiteral("para llevar"));
         QVERIFY(c.ModPer.text().isEmpty());
         QVERIFY(!c.ToolBarOtro.enabled());
         QCOMPARE(caption(*p, 0), QStringLiteral("Tacos al pastor\r > para llevar"));
 
         // Enter in the field stores it as well; an empty text empties the slot.
-        c.ListaMod.tocar(Modificadores::TileOtro);
-        c.ModPer.editar(QString());
+        c.ListaMod.click(Modificadores::TileOtro);
+        c.ModPer.edit(QString());
         p->f.modificadores().ModPerKeyDown(Qt::Key_Return);
         QCOMPARE(e.EspPendiente[5], QString());
         QCOMPARE(caption(*p, 0), QStringLiteral("Seleccione Modificador para\rTacos al pastor"));
@@ -170,7 +170,7 @@ private slots:
     {
         auto p = abrir(tacos({"sin cebolla"}));
         QVERIFY(p);
-        p->f.controles.ListaMod.tocar(Modificadores::TileTerminar);
+        p->f.controles.ListaMod.click(Modificadores::TileTerminar);
         QCOMPARE(p->f.estado.PedidoActual.Count, 1);
         const TDetalle &d = *p->f.estado.PedidoActual.ArrayDetalle[0];
         QCOMPARE((QStringList{d.Esp1, d.Esp2, d.Esp3, d.Esp4, d.Esp5, d.Esp6}), QStringList(6, QString()));
@@ -184,12 +184,12 @@ private slots:
         auto p = abrir(tacos({"sin cebolla", "picante"}));
         QVERIFY(p);
         auto &c = p->f.controles;
-        c.ListaMod.tocar(2);
+        c.ListaMod.click(2);
         // Left without TERMINAR (the navigation bar is held while the modifiers show).
         c.ListaMod.setVisible(false);
         c.ListaPro.setVisible(true);
         p->f.Validar();
-        c.AddPed.pulsar();
+        c.AddPed.click();
         QVERIFY(c.ListaMod.visible());
         QCOMPARE(p->f.estado.EspPendiente[0], QStringLiteral("picante"));
         QCOMPARE(marca(*p, 2), 0);
@@ -197,7 +197,7 @@ private slots:
         // Tapping a product empties them.
         c.ListaMod.setVisible(false);
         c.ListaPro.setVisible(true);
-        c.ListaPro.tocar(0);
+        c.ListaPro.click(0);
         QCOMPARE(p->f.estado.EspPendiente, (EspPendientes{}));
     }
 

@@ -21,9 +21,9 @@ class TstPedido : public QObject {
     /// Selects the product tile and taps the add button with that quantity.
     static void agregar(FormaPrueba &p, int tile, const QString &cantidad = QStringLiteral("1"))
     {
-        p.f.controles.ListaPro.tocar(tile);
-        p.f.controles.Cantidad.editar(cantidad);
-        p.f.controles.AddPed.pulsar();
+        p.f.controles.ListaPro.click(tile);
+        p.f.controles.Cantidad.edit(cantidad);
+        p.f.controles.AddPed.click();
     }
 
     static QList<int> numeros(const TPedido &ped)
@@ -43,10 +43,10 @@ private slots:
         QVERIFY(p);
         auto &c = p->f.controles;
         auto &e = p->f.estado;
-        c.ListaPro.tocar(0);
+        c.ListaPro.click(0);
         e.EspPendiente = {"sin cebolla", "extra salsa", "", "", "", "para llevar"};
-        c.Cantidad.editar(QStringLiteral("2"));
-        c.AddPed.pulsar();
+        c.Cantidad.edit(QStringLiteral("2"));
+        c.AddPed.click();
 
         QCOMPARE(c.ListPed.count(), 1);
         QCOMPARE(c.ListPed.fila(0).texto, QStringLiteral("TACOS de la casa\r ** sin cebolla ** extra salsa\r ** para llevar"));
@@ -82,12 +82,12 @@ private slots:
         QCOMPARE(c.EditTotal.text(), QStringLiteral("12,152.00"));
 
         // A double tap opens the selected line's quantity; "Guardar" recomputes it.
-        c.ListPed.tocarDoble(0);
+        c.ListPed.doubleClick(0);
         QVERIFY(c.ToolBarCap.visible());
         QCOMPARE(e.LineaEditada, 0);
         QCOMPARE(c.SBCantidad.value(), 8.0);
-        c.SBCantidad.editar(QStringLiteral("2.5"));
-        c.GuardarCant.pulsar();
+        c.SBCantidad.edit(QStringLiteral("2.5"));
+        c.GuardarCant.click();
         QVERIFY(!c.ToolBarCap.visible());
         const TDetalle &d = *e.PedidoActual.ArrayDetalle[0];
         QCOMPARE(d.Cantidad, 2.5);
@@ -99,12 +99,12 @@ private slots:
         QCOMPARE(c.ListPed.selectedIndex(), 0);
 
         // Button1 opens the bar like a double tap; a single tap closes it and forgets the line.
-        c.Button1.pulsar();
+        c.Button1.click();
         QVERIFY(c.ToolBarCap.visible());
-        c.ListPed.tocar(0);
+        c.ListPed.click(0);
         QVERIFY(!c.ToolBarCap.visible());
         QCOMPARE(e.LineaEditada, -1);
-        c.GuardarCant.pulsar();
+        c.GuardarCant.click();
         QCOMPARE(e.PedidoActual.ArrayDetalle[0]->Cantidad, 2.5);
     }
 
@@ -117,7 +117,7 @@ private slots:
         for (int i = 0; i < 3; ++i)
             agregar(*p, i % 2);
         QCOMPARE(numeros(e.PedidoActual), (QList<int>{1, 2, 3}));
-        c.ListPed.borrar(0);
+        c.ListPed.remove(0);
         QCOMPARE(e.PedidoActual.Count, 2);
         QCOMPARE(c.ListPed.count(), 2);
         QCOMPARE(c.ListPed.fila(0).texto, QStringLiteral("Pan"));
@@ -134,11 +134,11 @@ private slots:
         auto &c = p->f.controles;
         agregar(*p, 0);
         QVERIFY(c.EnviarPedidoBtn.enabled());
-        c.ListPed.borrar(0);
+        c.ListPed.remove(0);
         QCOMPARE(c.ListPed.count(), 0);
         // Nothing left to send: "Surtir Comanda" is off, so no empty comanda reaches the server.
         QVERIFY(!c.EnviarPedidoBtn.enabled());
-        c.EnviarPedidoBtn.pulsar();
+        c.EnviarPedidoBtn.click();
         QCOMPARE(p->f.dialogos.pendientes(), 0);
         QCOMPARE(c.EditTotal.text(), QStringLiteral("0.00"));
         QCOMPARE(p->f.estado.PedidoActual.Count, 0);
@@ -156,11 +156,11 @@ private slots:
         auto &e = p->f.estado;
         agregar(*p, 0);
         agregar(*p, 1);
-        c.ListPed.tocarDoble(1);
-        c.SBCantidad.editar(QStringLiteral("9"));
-        c.ListPed.borrar(0);
+        c.ListPed.doubleClick(1);
+        c.SBCantidad.edit(QStringLiteral("9"));
+        c.ListPed.remove(0);
         QVERIFY(!c.ToolBarCap.visible());
-        c.GuardarCant.pulsar();
+        c.GuardarCant.click();
         QCOMPARE(e.PedidoActual.Count, 1);
         QCOMPARE(e.PedidoActual.ArrayDetalle[0]->Producto, QStringLiteral("Pan"));
         QCOMPARE(e.PedidoActual.ArrayDetalle[0]->Cantidad, 1.0);
@@ -172,7 +172,7 @@ private slots:
         QVERIFY(p);
         auto &c = p->f.controles;
         QCOMPARE(c.ListaPro.selectedIndex(), -1);
-        c.AddPed.pulsar();
+        c.AddPed.click();
         QCOMPARE(p->f.estado.PedidoActual.Count, 0);
         QVERIFY(c.LabelInfo.text().isEmpty());
         QVERIFY(p->f.dialogos.historial().isEmpty());
@@ -183,7 +183,7 @@ private slots:
         auto p = conProductos(menu::productos({menu::producto("1", "Sopa", 50)}));
         QVERIFY(p);
         QCOMPARE(p->f.controles.ListaPro.selectedIndex(), 0);
-        p->f.controles.AddPed.pulsar();
+        p->f.controles.AddPed.click();
         QCOMPARE(p->f.estado.PedidoActual.Count, 1);
     }
 
@@ -211,7 +211,7 @@ private slots:
         importado.TasaIVA = 16;
         auto p = conProductos(menu::productos({importado}));
         QVERIFY(p);
-        p->f.controles.AddPed.pulsar();
+        p->f.controles.AddPed.click();
         const TDetalle &d = *p->f.estado.PedidoActual.ArrayDetalle[0];
         QVERIFY(qAbs(d.PreOri - 189.9) < 1e-9);      // 10 × 18.99
         QVERIFY(qAbs(d.Precio - 189.9 / 1.16) < 1e-9); // IVA included in the list price

@@ -217,7 +217,7 @@ private slots:
     void sinRecordarNoEscribeElPar()
     {
         FormaPrueba p(FormaPrueba::iniServidor(QStringLiteral("User=viejo\nPass=guardado\n")));
-        p.f.controles.SwitchUser.alternar(false); // turned off without pressing OK
+        p.f.controles.SwitchUser.toggle(false); // turned off without pressing OK
         p.f.controles.iUser.setText(QStringLiteral("nuevo"));
         QVERIFY(p.iniciarSesion());
         QCOMPARE(leer(p, QStringLiteral("User")), QStringLiteral("viejo"));
@@ -294,7 +294,7 @@ private slots:
         QVERIFY(!p.f.controles.Btn2.visible());
         // The drawer's "Configurar parámetros", a server's name, OK, and the sign-in again.
         p.f.ConfigurarBtnClick();
-        p.f.controles.DNS.editar(QStringLiteral("servidor.prueba"));
+        p.f.controles.DNS.edit(QStringLiteral("servidor.prueba"));
         p.f.navegacion().OKBtnClick();
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabItem1"));
         QVERIFY(p.iniciarSesion());
@@ -325,7 +325,7 @@ private slots:
     {
         FormaPrueba p(FormaPrueba::iniServidor());
         QVERIFY(!p.f.estado.ModoDemo);
-        p.f.controles.URLWSDL.editar(QStringLiteral("http://127.0.0.0:3269/WSTrazen.dll/wsdl/Itrazen"));
+        p.f.controles.URLWSDL.edit(QStringLiteral("http://127.0.0.0:3269/WSTrazen.dll/wsdl/Itrazen"));
         QVERIFY(p.iniciarSesion());
         // It becomes the demo restaurant, with its data.
         QVERIFY(p.f.estado.ModoDemo);

@@ -137,7 +137,7 @@ private slots:
         SimProceso sim;
         QVERIFY2(sim.enMarcha(), qPrintable(sim.error()));
         FormaConSim s(sim);
-        s.p.f.controles.SwitchUser.alternar(recordar);
+        s.p.f.controles.SwitchUser.toggle(recordar);
         QVERIFY(s.p.iniciarSesion());
         const QString ini = s.p.f.estado.ArchivoConfig;
         const QString usuario = LeerConfig(ini, QStringLiteral("AppMovil"), QStringLiteral("User"), QStringLiteral("-"));

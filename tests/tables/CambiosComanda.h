@@ -14,9 +14,9 @@ inline void Comanda(Mesero &m, int k)
     if (k % 7 == 0 && m.e().PedidoActual.Count > 0)
         m.f().lineasPedido().ListPedDeleteItem(0);
     else if (k % 5 == 0)
-        c.Nombre.editar(QStringLiteral("Cliente %1").arg(k));
+        c.Nombre.edit(QStringLiteral("Cliente %1").arg(k));
     else if (k % 3 == 0)
-        c.Per.editar(QString::number(k % 9 + 1));
+        c.Per.edit(QString::number(k % 9 + 1));
     else
         m.linea(QStringLiteral("Producto %1").arg(k), k % 4 + 1, 10 + k);
 }

@@ -30,7 +30,7 @@ public:
     {
         for (int i = 0; i < lista.count(); ++i)
             if (lista.tile(i).caption.section(u'\r', 0, 0).compare(caption, Qt::CaseInsensitive) == 0) {
-                lista.tocar(i);
+                lista.click(i);
                 return esperar();
             }
         return false;
@@ -54,7 +54,7 @@ public:
     /// "Surtir Comanda", answered Yes, and waits for the send.
     bool surtir()
     {
-        c().EnviarPedidoBtn.pulsar();
+        c().EnviarPedidoBtn.click();
         f().dialogos.responder(QStringLiteral("Yes"));
         return esperar();
     }
@@ -72,32 +72,32 @@ inline void Componer(FormaSim &p)
 {
     auto &c = p.c();
     QVERIFY2(p.entrar(), qPrintable(p.mensajes().join(u'|')));
-    c.Tile.tocar(1); // "Nueva Comanda"
+    c.Tile.click(1); // "Nueva Comanda"
     QVERIFY(p.esperar());
     QVERIFY(p.tocar(c.ListaMesa, QStringLiteral("Terraza 1")));
     QVERIFY(p.tocar(c.ListaCat, QStringLiteral("Antojitos")));
     QVERIFY(p.tocar(c.ListaSubCat, QStringLiteral("Tacos")));
     QVERIFY(p.tocar(c.ListaPro, QStringLiteral("Tacos al Pastor")));
-    c.Cantidad.editar(QStringLiteral("2"));
-    c.AddPed.pulsar(); // it has modifiers: the modifier screen opens
+    c.Cantidad.edit(QStringLiteral("2"));
+    c.AddPed.click(); // it has modifiers: the modifier screen opens
     QVERIFY(c.ListaMod.visible());
     QVERIFY(p.tocar(c.ListaMod, QStringLiteral("Con piña")));
-    c.ListaMod.tocar(Modificadores::TileOtro);
-    c.ModPer.editar(QStringLiteral("Bien dorados"));
-    c.ModPerBtn.pulsar();
-    c.ListaMod.tocar(Modificadores::TileTerminar);
+    c.ListaMod.click(Modificadores::TileOtro);
+    c.ModPer.edit(QStringLiteral("Bien dorados"));
+    c.ModPerBtn.click();
+    c.ListaMod.click(Modificadores::TileTerminar);
     QCOMPARE(p.f().estado.PedidoActual.Count, 1);
 
-    c.TextoP.editar(QStringLiteral("Refresco de Cola"));
-    c.BuscarProBtn.pulsar();
+    c.TextoP.edit(QStringLiteral("Refresco de Cola"));
+    c.BuscarProBtn.click();
     QVERIFY(p.esperar());
     QVERIFY(p.tocar(c.ListaPro, QStringLiteral("Refresco de Cola")));
-    c.AddPed.pulsar(); // its modifiers are offered; none is chosen
+    c.AddPed.click(); // its modifiers are offered; none is chosen
     QVERIFY(c.ListaMod.visible());
-    c.ListaMod.tocar(Modificadores::TileTerminar);
+    c.ListaMod.click(Modificadores::TileTerminar);
     QCOMPARE(p.f().estado.PedidoActual.Count, 2);
     QCOMPARE(p.mensajes(), QStringList());
-    c.ComandaBtn.pulsar();
+    c.ComandaBtn.click();
     QCOMPARE(p.f().activeTab(), QStringLiteral("TabComanda"));
 }
 

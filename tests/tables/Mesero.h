@@ -45,7 +45,7 @@ struct Mesero {
     bool menu(int tag)
     {
         p.f.EmpresaBtnClick();
-        p.f.controles.Tile.tocar(tag);
+        p.f.controles.Tile.click(tag);
         return p.esperarTarea();
     }
     /// Taps the table tile of that name and waits for the categories.
@@ -53,7 +53,7 @@ struct Mesero {
     {
         for (int i = 0; i < c().ListaMesa.count(); ++i)
             if (c().ListaMesa.tile(i).caption == nombre) {
-                c().ListaMesa.tocar(i);
+                c().ListaMesa.click(i);
                 return p.esperarTarea();
             }
         return false;
@@ -87,12 +87,12 @@ struct Mesero {
     void abrirComanda()
     {
         if (p.f.activeTab() != u"TabComanda")
-            c().ComandaBtn.pulsar();
+            c().ComandaBtn.click();
     }
     /// "Surtir Comanda", answered `respuesta`, then waits for the send.
     bool surtir(const QString &respuesta = QStringLiteral("Yes"))
     {
-        c().EnviarPedidoBtn.pulsar();
+        c().EnviarPedidoBtn.click();
         if (p.f.dialogos.texto() != u"¿Surtir la Comanda?")
             return false;
         p.f.dialogos.responder(respuesta);

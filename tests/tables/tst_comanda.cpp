@@ -25,8 +25,8 @@ struct ComandaLista {
         m.linea(QStringLiteral("Café"), 2, 40);
         m.linea(QStringLiteral("Pizza"), 1, 199);
         m.abrirComanda();
-        p.f.controles.Nombre.editar(QStringLiteral("Ana"));
-        p.f.controles.Per.editar(QStringLiteral("3"));
+        p.f.controles.Nombre.edit(QStringLiteral("Ana"));
+        p.f.controles.Per.edit(QStringLiteral("3"));
         p.servicio->olvidarLlamadas();
     }
     /// Guardar_Comanda records the comanda and answers through `r`.
@@ -60,10 +60,10 @@ private slots:
         // The header's button goes back to the catalogue and the capture bar comes back.
         c.ListaPro.setVisible(true);
         c.ListaCat.setVisible(false);
-        c.ComandaBtn.pulsar();
+        c.ComandaBtn.click();
         QCOMPARE(s.p.f.activeTab(), QStringLiteral("TabListaCat"));
         QVERIFY(c.Captura.visible());
-        c.ComandaBtn.pulsar();
+        c.ComandaBtn.click();
         QCOMPARE(s.p.f.activeTab(), QStringLiteral("TabComanda"));
         QVERIFY(!c.Captura.visible());
     }
@@ -114,7 +114,7 @@ private slots:
         QVERIFY(s.ok);
         auto &c = s.p.f.controles;
         auto &e = s.p.f.estado;
-        c.Nombre.editar(QStringLiteral("  Ana López\t "));
+        c.Nombre.edit(QStringLiteral("  Ana López\t "));
         QVERIFY(s.m.surtir());
         QVERIFY(s.m.mensajes().isEmpty());
 
@@ -186,7 +186,7 @@ private slots:
         QFETCH(QString, respuesta);
         ComandaLista s;
         QVERIFY(s.ok);
-        qobject_cast<Control *>(s.p.f.control(boton))->pulsar();
+        qobject_cast<Control *>(s.p.f.control(boton))->click();
         QCOMPARE(s.p.f.dialogos.texto(), pregunta);
         QCOMPARE(s.p.f.dialogos.botonPorDefecto(), QStringLiteral("No"));
         s.p.f.dialogos.responder(respuesta);
@@ -204,7 +204,7 @@ private slots:
         ComandaLista s;
         QVERIFY(s.ok);
         auto &c = s.p.f.controles;
-        c.PedidoCancelarBtn.pulsar();
+        c.PedidoCancelarBtn.click();
         s.p.f.dialogos.responder(QStringLiteral("Yes"));
         QVERIFY(s.p.servicio->llamadas().isEmpty());
         QCOMPARE(s.p.f.estado.PedidoActual.Count, 0);
@@ -222,7 +222,7 @@ private slots:
     {
         ComandaLista s;
         QVERIFY(s.ok);
-        s.p.f.controles.Nombre.editar(QStringLiteral(" Luis "));
+        s.p.f.controles.Nombre.edit(QStringLiteral(" Luis "));
         s.p.f.ActivityDialog1.show();
         s.p.f.envioComanda().EnviarPedidoBtnMain();
         s.p.f.ActivityDialog1.hide();
@@ -243,8 +243,8 @@ private slots:
         QVERIFY(m.elegirMesa(QStringLiteral("Mesa 2")));
         m.linea(QStringLiteral("Cafe"), 1, 40);
         m.abrirComanda();
-        p.f.controles.Nombre.editar(QStringLiteral("Rosa"));
-        p.f.controles.Per.editar(QStringLiteral("2"));
+        p.f.controles.Nombre.edit(QStringLiteral("Rosa"));
+        p.f.controles.Per.edit(QStringLiteral("2"));
         QVERIFY(m.surtir());
         QVERIFY(m.mensajes().isEmpty());
         QVERIFY(p.servicio->llamadas().isEmpty());

@@ -87,16 +87,16 @@ private slots:
         Componer(p);
         if (QTest::currentTestFailed())
             return;
-        c.BackBtn.pulsar(); // the map is built afresh below; look at the table's count first
+        c.BackBtn.click(); // the map is built afresh below; look at the table's count first
         p.f().EmpresaBtnClick();
-        c.Tile.tocar(2);
+        c.Tile.click(2);
         QVERIFY(p.esperar());
         const int antes = p.insignia(QStringLiteral("Terraza 1")).toInt();
-        c.ComandaBtn.pulsar();
+        c.ComandaBtn.click();
         QCOMPARE(p.f().activeTab(), QStringLiteral("TabComanda"));
 
-        c.Nombre.editar(QStringLiteral("  Familia Ruiz "));
-        c.Per.editar(QStringLiteral("4"));
+        c.Nombre.edit(QStringLiteral("  Familia Ruiz "));
+        c.Per.edit(QStringLiteral("4"));
         TPedido esperado = p.f().estado.PedidoActual;
         esperado.ReferenciaPago = QStringLiteral("Familia Ruiz");
         esperado.NuEstado = 4;
@@ -128,16 +128,16 @@ private slots:
         QCOMPARE(pedido[QStringLiteral("Cliente")][QStringLiteral("NuCliente")].toInt(), 0);
 
         // Counted on its table at once, and by the server on the next fetch.
-        c.Tile.tocar(2);
+        c.Tile.click(2);
         QVERIFY(p.esperar());
         QCOMPARE(p.insignia(QStringLiteral("Terraza 1")), QString::number(antes + 1));
-        c.RefreshBtn.pulsar();
+        c.RefreshBtn.click();
         QVERIFY(p.esperar());
         QCOMPARE(p.insignia(QStringLiteral("Terraza 1")), QString::number(antes + 1));
 
         // In the next comanda list, under its table, with its amount.
         p.f().EmpresaBtnClick();
-        c.Tile.tocar(3);
+        c.Tile.click(3);
         QVERIFY(p.esperar());
         QVERIFY(p.mensajes().isEmpty());
         const int numero = guardada[QStringLiteral("numero")].toInt();
@@ -171,7 +171,7 @@ private slots:
         Componer(p);
         if (QTest::currentTestFailed())
             return;
-        p.c().Nombre.editar(QStringLiteral("Beto"));
+        p.c().Nombre.edit(QStringLiteral("Beto"));
         const int previas = m_sim->comandas().size();
         if (detener)
             QVERIFY(m_sim->detener());

@@ -52,8 +52,8 @@ struct Envio {
         m.linea(QStringLiteral("Café"), 2, 40);
         m.linea(QStringLiteral("Pizza"), 1, 199);
         m.abrirComanda();
-        p.f.controles.Nombre.editar(QStringLiteral("Ana"));
-        p.f.controles.Per.editar(QStringLiteral("3"));
+        p.f.controles.Nombre.edit(QStringLiteral("Ana"));
+        p.f.controles.Per.edit(QStringLiteral("3"));
         p.servicio->olvidarLlamadas();
     }
     Estado &e() { return p.f.estado; }
@@ -219,7 +219,7 @@ private slots:
         QVERIFY(s.ok);
         QVERIFY(s.sinConfirmar());
         s.m.mensajes();
-        s.c().PedidoCancelarBtn.pulsar();
+        s.c().PedidoCancelarBtn.click();
         s.p.f.dialogos.responder(QStringLiteral("Yes"));
         QCOMPARE(s.e().PedidoActual.Count, 0);
         QCOMPARE(s.e().Envio.estado, EstadoEnvio::Componiendo);

@@ -17,7 +17,7 @@ class TstEnvioSim : public QObject {
         Componer(p);
         if (QTest::currentTestFailed())
             return;
-        p.c().Nombre.editar(QStringLiteral("Renata Ibáñez"));
+        p.c().Nombre.edit(QStringLiteral("Renata Ibáñez"));
         QVERIFY(m_sim->ajustar(ajustes));
         QVERIFY(p.surtir());
         const QStringList mensajes = p.mensajes();
@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(p.e().ListaComandasActual.Count, 1); // counted once
         QCOMPARE(p.e().PedidoActual.Count, 0);
         QCOMPARE(p.f().activeTab(), QStringLiteral("TabEmpresa"));
-        p.c().Tile.tocar(2);
+        p.c().Tile.click(2);
         QVERIFY(p.esperar());
         QCOMPARE(p.insignia(QStringLiteral("Terraza 1")), QStringLiteral("3")); // two open before, one more
     }
@@ -97,17 +97,17 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         auto &c = p.c();
-        c.BackBtn.pulsar();
-        c.TextoP.editar(QStringLiteral("Chiles en Nogada"));
-        c.BuscarProBtn.pulsar();
+        c.BackBtn.click();
+        c.TextoP.edit(QStringLiteral("Chiles en Nogada"));
+        c.BuscarProBtn.click();
         QVERIFY(p.esperar());
         QVERIFY(p.tocar(c.ListaPro, QStringLiteral("Chiles en Nogada")));
-        c.AddPed.pulsar();
+        c.AddPed.click();
         if (c.ListaMod.visible())
-            c.ListaMod.tocar(Modificadores::TileTerminar);
+            c.ListaMod.click(Modificadores::TileTerminar);
         QCOMPARE(p.e().PedidoActual.Count, 3);
-        c.ComandaBtn.pulsar();
-        c.Nombre.editar(QStringLiteral("Renata Ibáñez"));
+        c.ComandaBtn.click();
+        c.Nombre.edit(QStringLiteral("Renata Ibáñez"));
         QVERIFY(p.surtir());
         const QStringList mensajes = p.mensajes();
         QCOMPARE(mensajes.size(), 1);
@@ -145,9 +145,9 @@ private slots:
             Componer(p);
             if (QTest::currentTestFailed())
                 return;
-            p.c().Nombre.editar(QStringLiteral("Renata Ibáñez"));
+            p.c().Nombre.edit(QStringLiteral("Renata Ibáñez"));
             QVERIFY(m_sim->ajustar({{"gotear_en", "Guardar_Comanda"}, {"goteo_ms", 1000}}));
-            p.c().EnviarPedidoBtn.pulsar();
+            p.c().EnviarPedidoBtn.click();
             p.f().dialogos.responder(QStringLiteral("Yes"));
             QTRY_COMPARE(p.e().Envio.estado, EstadoEnvio::Enviando);
             QTRY_COMPARE(guardados(), 1); // the server holds the call
@@ -163,7 +163,7 @@ private slots:
         const QStringList mensajes = p.mensajes();
         QVERIFY2(mensajes.value(0).contains(QStringLiteral("No se pudo confirmar")), qPrintable(mensajes.join(u'|')));
         QCOMPARE(p.e().Envio.estado, EstadoEnvio::SinConfirmar);
-        p.c().ComandaBtn.pulsar();
+        p.c().ComandaBtn.click();
         QVERIFY(p.surtir());
         QVERIFY(p.mensajes().isEmpty());
         QCOMPARE(ComandasDe(*m_sim, QStringLiteral("Renata Ibáñez")).size(), 1);

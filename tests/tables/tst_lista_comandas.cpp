@@ -41,7 +41,7 @@ private slots:
                  (QStringList{"User=mesero", "Pass=1234", "NuMesero=1"}));
 
         // Rows do nothing when tapped.
-        p.f.controles.Lista.tocar(1);
+        p.f.controles.Lista.click(1);
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabLista"));
         QVERIFY(!p.f.tareas.ocupado());
 
@@ -69,7 +69,7 @@ private slots:
         p.servicio->respuestas.ListaComandas = [](int) -> std::optional<TListaInfo1> {
             throw ErrorServicio(QStringLiteral("Connection refused"));
         };
-        p.f.controles.Tile.tocar(3);
+        p.f.controles.Tile.click(3);
         QVERIFY(p.esperarTarea());
         QCOMPARE(m.mensajes(), QStringList{QStringLiteral("No se pudo obtener la lista")});
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabEmpresa"));

@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(c.ListaMesa.count(), 3);
         QCOMPARE(s.p.servicio->llamadas(QStringLiteral("ListaMesas")).size(), 1);
         s.p.servicio->respuestas.ListaMesas = [](int) { return std::optional(ListaInfo({{20, "Nueva", "", 1}})); };
-        c.RefreshBtn.pulsar();
+        c.RefreshBtn.click();
         QVERIFY(s.p.esperarTarea());
         QCOMPARE(s.p.servicio->llamadas(QStringLiteral("ListaMesas")).size(), 2);
         QCOMPARE(c.ListaMesa.count(), 1);
@@ -70,7 +70,7 @@ private slots:
         QVERIFY(s.m.menu(1)); // "Nueva Comanda"
         QCOMPARE(c.ToolBarLabel.text(), QStringLiteral("Nueva Comanda"));
         QVERIFY(c.ToolBarMesa.visible());
-        c.RefreshBtn.pulsar();
+        c.RefreshBtn.click();
         QVERIFY(s.p.esperarTarea());
         QCOMPARE(s.p.servicio->llamadas(QStringLiteral("ListaMesas")).size(), 2);
         QCOMPARE(c.ListaMesa.tag(), int(Mesas::ModoElegir));
@@ -202,7 +202,7 @@ private slots:
         QCOMPARE(m.tile(QStringLiteral("Mesa 1"))->badge, QStringLiteral("2"));
         QCOMPARE(m.tile(QStringLiteral("Mesa 2"))->badge, QString());
         QCOMPARE(m.tile(QStringLiteral("Mesa 3"))->badge, QStringLiteral("2"));
-        p.f.controles.RefreshBtn.pulsar();
+        p.f.controles.RefreshBtn.click();
         QVERIFY(p.esperarTarea());
         QCOMPARE(p.f.controles.ListaMesa.count(), 4);
         QVERIFY(p.servicio->llamadas().isEmpty());
@@ -228,7 +228,7 @@ private slots:
         QVERIFY(m.menu(2));
         QCOMPARE(c.ListaMesa.tile(0).picture, imagen ? QStringLiteral("store:Mesa") : QString());
         QCOMPARE(c.ListaMesa.rows(), imagen ? 4 : 9);
-        const AspectoTile a = c.ListaMesa.aspecto(0);
+        const AspectoTile a = c.ListaMesa.look(0);
         QCOMPARE(a.relleno, QColor(Qt::white));
         QCOMPARE(a.colorTexto.rgba(), 0xFF0000FFu);
         QCOMPARE(a.tamFuente, 15);
@@ -250,14 +250,14 @@ private slots:
         c.ListaMesa.setColumns(2);
         QVERIFY(s.m.menu(2));
         QCOMPARE(c.ListaMesa.pageCount(), 3);
-        c.NextMBtn.pulsar();
-        c.NextMBtn.pulsar();
-        c.NextMBtn.pulsar();
+        c.NextMBtn.click();
+        c.NextMBtn.click();
+        c.NextMBtn.click();
         QCOMPARE(c.ListaMesa.page(), 2);
-        c.PriorMBtn.pulsar();
+        c.PriorMBtn.click();
         QCOMPARE(c.ListaMesa.page(), 1);
         c.ListaMesa.setVisible(false);
-        c.PriorMBtn.pulsar();
+        c.PriorMBtn.click();
         QCOMPARE(c.ListaMesa.page(), 1);
     }
 };

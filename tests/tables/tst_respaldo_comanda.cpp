@@ -199,8 +199,8 @@ private slots:
             QVERIFY(cambios::Empezar(p, m));
             m.linea(QStringLiteral("Cafe"), 2, 40);
             m.linea(QStringLiteral("Flan"), 1, 55);
-            p.f.controles.Nombre.editar(QStringLiteral("Rosa"));
-            p.f.controles.Per.editar(QStringLiteral("4"));
+            p.f.controles.Nombre.edit(QStringLiteral("Rosa"));
+            p.f.controles.Per.edit(QStringLiteral("4"));
         } // the client goes away without a word
         FormaPrueba p({}, FormaPrueba::EnCarpeta{dir.path()});
         Mesero m{p};
