@@ -12,9 +12,8 @@ const QString Surtido::CuerpoAviso = QStringLiteral("Hay Platillos listos para s
 struct Surtido::Tarea {
     int Marcar = 0;
     int Platillos = 0;
-    // Read on the user-interface thread when the poll starts.
-    bool demo = false;
-    int impresora = 0;
+    bool demo = false;    // as the task read it when it started
+    int impresora = 0;    // read when the poll starts
 };
 
 Surtido::Surtido(Forma &form)
@@ -60,11 +59,11 @@ void Surtido::iniciarPoll()
     auto t = std::make_shared<Tarea>();
     t->Marcar = e.MarcarPendiente;
     e.MarcarPendiente = 0;
-    t->demo = e.ModoDemo;
     t->impresora = c.Impresora.itemIndex() < 0 ? 0 : c.Impresora.itemIndex();
     IniciarTareaConFin(
         f, {QStringLiteral("Conectando"), QStringLiteral("Obteniendo Surtido"), MensajeSinConexion},
         [this, t](Llamada &ll) {
+            t->demo = ll.demo;
             if (ll.demo) {
                 t->Platillos = t->Marcar == 0 ? 2 : 0;
             } else {
