@@ -163,7 +163,7 @@ ListView {
             objectName: filas.objectName + "_eliminar_" + fila.index
             width: Math.max(110, eliminar.implicitWidth + 28)
             height: fila.height
-            anchors.right: parent.right
+            anchors.right: parent ? parent.right : undefined // none once the row is gone
             color: Theme.peligro
             Accessible.role: Accessible.Button
             Accessible.name: eliminar.text
