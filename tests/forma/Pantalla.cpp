@@ -1,6 +1,7 @@
 #include "Pantalla.h"
 #include "Ventana.h"
 #include <QDir>
+#include <QRegularExpression>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -8,6 +9,9 @@ Q_IMPORT_QML_PLUGIN(TrazenPlugin)
 
 Pantalla::Pantalla(TTabbedForm &f)
 {
+    // A script error on a screen (a binding reading a gone item, a name that is not
+    // there) fails the test that shows it.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("TypeError|ReferenceError")));
     m_ventana = CargarVentana(m_motor, f);
     if (m_ventana) {
         m_ventana->resize(452, 775);

