@@ -1,6 +1,7 @@
 #include "Pantallas.h"
 #include "FormaPrueba.h"
 #include "Pantalla.h"
+#include <QTest>
 
 namespace Pantallas {
 
@@ -48,7 +49,8 @@ bool IrA(FormaPrueba &p, Pantalla &v, const QString &pantalla, const std::functi
     }
     if (pantalla == u"cajon") {
         v.tecla(Qt::Key_F10);
-        return listo() && c.MultiView1.visible();
+        // The drawer slides in: on a busy machine it takes a few frames.
+        return listo() && QTest::qWaitFor([&] { return c.MultiView1.visible(); });
     }
     if (pantalla == u"lista_comandas")
         return Menu(p, ListaComandas) && listo();

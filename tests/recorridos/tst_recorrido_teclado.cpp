@@ -106,13 +106,15 @@ private slots:
         TAB(t, "EnviarPedidoBtn");
         t.tecla(Qt::Key_Return);
         QCOMPARE(p.f.dialogos.texto(), QStringLiteral("¿Surtir la Comanda?"));
-        QVERIFY(t.en(QStringLiteral("Dialogo_No"))); // the default answer
+        QTRY_VERIFY(t.en(QStringLiteral("Dialogo_No"))); // the default answer, once it has opened
         t.tecla(Qt::Key_Escape);
         QVERIFY(!p.f.dialogos.abierto());
         QCOMPARE(p.f.activeTab(), QStringLiteral("TabComanda"));
         TAB(t, "EnviarPedidoBtn");
         t.tecla(Qt::Key_Return);
         QVERIFY(p.f.dialogos.abierto());
+        // The keys reach the dialog once it has opened and taken the focus.
+        QTRY_VERIFY(t.en(QStringLiteral("Dialogo_No")));
         t.tecla(Qt::Key_Left);
         QVERIFY(t.en(QStringLiteral("Dialogo_Yes")));
         t.tecla(Qt::Key_Return);
