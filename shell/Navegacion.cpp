@@ -19,15 +19,15 @@ Navegacion::Navegacion(Forma &form, Destinos destinos)
     connect(&c.RefreshBtn, &Control::clicked, this, &Navegacion::RefreshBtnClick);
     // The drawer's items take no tap while a task runs: its last step would move the screen
     // under them (a signed-out waiter left on the table map, for one).
-    const auto libre = [this](void (Forma::*accion)()) {
-        return [this, accion] {
+    const auto libre = [this](std::function<void()> accion) {
+        return [this, accion = std::move(accion)] {
             if (!f.tareas.ocupado())
-                (f.*accion)();
+                accion();
         };
     };
-    connect(&c.MainMenuBtn, &Control::clicked, this, libre(&Forma::EmpresaBtnClick));
-    connect(&c.ConfigurarBtn, &Control::clicked, this, libre(&Forma::ConfigurarBtnClick));
-    connect(&c.CerrarSessionBtn, &Control::clicked, this, libre(&Forma::CerrarSessionBtnClick));
+    connect(&c.MainMenuBtn, &Control::clicked, this, libre([this] { f.EmpresaBtnClick(); }));
+    connect(&c.ConfigurarBtn, &Control::clicked, this, libre([this] { f.ConfigurarBtnClick(); }));
+    connect(&c.CerrarSessionBtn, &Control::clicked, this, libre([this] { f.CerrarSessionBtnClick(); }));
     connect(&c.CerrarAppBtn, &Control::clicked, &f, &Forma::CerrarBtnClick);
 }
 
