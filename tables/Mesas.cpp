@@ -18,7 +18,7 @@ Mesas::Mesas(Forma &form, Catalogo &catalogo, LineasPedido &lineas, RespaldoComa
 void Mesas::CargarMesas(bool)
 {
     c.ToolBarMesa.setVisible(false);
-    c.ListaMesa.setTag(ModoVer);
+    c.ListaMesa.setTag(ModoMapa::Ver);
     c.ListaMesa.setVisible(true);
     c.ListaMesa.clear();
     c.ListaMesa.hideHeaderFooter();
@@ -63,7 +63,7 @@ void Mesas::ActivarSelMesa()
     CargarMesas(true);
     // Both at once: the task reads the mode only in its final step.
     c.ToolBarMesa.setVisible(true);
-    c.ListaMesa.setTag(ModoElegir);
+    c.ListaMesa.setTag(ModoMapa::Elegir);
 }
 
 void Mesas::NuevaComanda()
@@ -83,7 +83,7 @@ void Mesas::NuevaComanda()
 
 void Mesas::ListaMesaTileClick(int indice)
 {
-    if (c.ListaMesa.tag() != ModoElegir || indice < 0 || indice >= c.ListaMesa.count())
+    if (c.ListaMesa.tag() != ModoMapa::Elegir || indice < 0 || indice >= c.ListaMesa.count())
         return;
     if (m_lineas.Bloqueada())
         return;
@@ -134,7 +134,7 @@ void Mesas::NextMBtnClick()
 void Mesas::Refresh()
 {
     e.MesasCargadas = false;
-    if (c.ListaMesa.tag() == ModoElegir)
+    if (c.ListaMesa.tag() == ModoMapa::Elegir)
         ActivarSelMesa();
     else
         CargarMesas(true);

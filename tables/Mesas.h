@@ -13,9 +13,6 @@ class RespaldoComanda;
 class Mesas : public Controlador {
     Q_OBJECT
 public:
-    static constexpr int ModoVer = ModoMapa::Ver;
-    static constexpr int ModoElegir = ModoMapa::Elegir;
-
     Mesas(Forma &f, Catalogo &catalogo, LineasPedido &lineas, RespaldoComanda &respaldo);
 
     /// Loads the tables if they are not loaded yet and shows the map in view mode.

@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(s.p.servicio->llamadas(QStringLiteral("ListaMesas")).size(), 2);
         QCOMPARE(c.ListaMesa.count(), 1);
         QCOMPARE(c.ListaMesa.tile(0).caption, QStringLiteral("Nueva"));
-        QCOMPARE(c.ListaMesa.tag(), int(Mesas::ModoVer));
+        QCOMPARE(c.ListaMesa.tag(), ModoMapa::Ver);
     }
 
     void refrescarConservaElModoElegir()
@@ -73,7 +73,7 @@ private slots:
         c.RefreshBtn.click();
         QVERIFY(s.p.esperarTarea());
         QCOMPARE(s.p.servicio->llamadas(QStringLiteral("ListaMesas")).size(), 2);
-        QCOMPARE(c.ListaMesa.tag(), int(Mesas::ModoElegir));
+        QCOMPARE(c.ListaMesa.tag(), ModoMapa::Elegir);
         QVERIFY(c.ToolBarMesa.visible());
         QCOMPARE(c.ToolBarLabel.text(), QStringLiteral("Nueva Comanda"));
     }
@@ -115,7 +115,7 @@ private slots:
         QVERIFY(s.m.elegirMesa(QStringLiteral("Barra")));
         QVERIFY(s.m.menu(1));
         QCOMPARE(s.p.f.activeTab(), QStringLiteral("TabMesas"));
-        QCOMPARE(s.p.f.controles.ListaMesa.tag(), int(Mesas::ModoElegir));
+        QCOMPARE(s.p.f.controles.ListaMesa.tag(), ModoMapa::Elegir);
         QVERIFY(s.m.elegirMesa(QStringLiteral("Jardín")));
         QCOMPARE(s.p.f.estado.PedidoActual.NuPaso, 12);
         QCOMPARE(s.p.f.estado.PedidoActual.ReferenciaPago, QStringLiteral("Jardín"));
