@@ -17,19 +17,11 @@ std::unique_ptr<Itrazen> Llamada::itrazen() const { return m_f.SoapClient1().itr
 bool IniciarTareaConFin(Forma &f, const Actividad &a, std::function<void(Llamada &)> cuerpo,
                         std::function<void(const QString &smsg)> fin)
 {
-    // What the task carries from its thread to its end.
-    struct Datos {
-        QString user, pass;
-        bool demo = false;
-        QString smsg;
-    };
-    auto d = std::make_shared<Datos>();
-    d->user = f.controles.iUser.text();
-    d->pass = f.controles.iPass.text();
-    d->demo = f.estado.ModoDemo;
+    auto smsg = std::make_shared<QString>(); // from the task's thread to its end
     return f.tareas.iniciar(
-        [&f, a, d, cuerpo = std::move(cuerpo)](const Paso &paso) {
-            Llamada ll(paso, f, d->user, d->pass, d->demo);
+        [&f, a, smsg, cuerpo = std::move(cuerpo), user = f.controles.iUser.text(), pass = f.controles.iPass.text(),
+         demo = f.estado.ModoDemo](const Paso &paso) {
+            Llamada ll(paso, f, user, pass, demo);
             try {
                 paso.ui([&] { f.MostrarActividad(a.dialogo, a.espera); });
                 cuerpo(ll);
@@ -37,9 +29,9 @@ bool IniciarTareaConFin(Forma &f, const Actividad &a, std::function<void(Llamada
                 const QString texto = TextoError(std::current_exception());
                 ll.smsg = a.alFallar ? a.alFallar(texto) : texto;
             }
-            d->smsg = ll.smsg;
+            *smsg = ll.smsg;
         },
-        [d, fin = std::move(fin)] { fin(d->smsg); });
+        [smsg, fin = std::move(fin)] { fin(*smsg); });
 }
 
 bool IniciarTarea(Forma &f, const Actividad &a, std::function<void(Llamada &)> cuerpo, std::function<void()> listo)
